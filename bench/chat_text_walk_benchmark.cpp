@@ -1,0 +1,126 @@
+// How fast the card walks a long chat text back to its oldest line, beside a
+// bare reverse scan for line breaks and beside a reader that copies the
+// remaining text at every step.
+#include "chat/chat_line_search.h"
+#include "chat/chat_text_reader.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace {
+
+using slots::chat::ChatTextReader;
+using slots::chat::kLineBreak;
+using slots::chat::kNoMoreLines;
+using slots::chat::LineContains;
+
+constexpr std::wstring_view kMarker = L"FINAL:";
+
+// A chat text of about `characters` characters whose only marker is in its
+// oldest line.
+std::wstring MakeChatText(std::size_t characters) {
+  std::wstring text = L"ESP from Dealer: FINAL: 01  01  01  :x(250):z";
+  for (std::size_t line = 0; text.size() < characters; ++line) {
+    text += kLineBreak;
+    text += L"Player" + std::to_wstring(line % 97) +
+            L": just chatting about the weather, line " + std::to_wstring(line);
+  }
+  return text;
+}
+
+const std::wstring &ChatTextOfSize(std::int64_t characters) {
+  static std::map<std::int64_t, std::wstring> texts;
+  auto [text, isNew] = texts.try_emplace(characters);
+  if (isNew)
+    text->second = MakeChatText(static_cast<std::size_t>(characters));
+  return text->second;
+}
+
+// The walk as the card does it, reading with each step only the line it
+// returns.
+void BM_WalkToOldestMarker(benchmark::State &state) {
+  const std::wstring &chat = ChatTextOfSize(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::wstring delivered = chat;
+    ChatTextReader reader;
+    state.ResumeTiming();
+    std::wstring_view line = reader.ReadChatLineView(std::move(delivered));
+    while (!LineContains(line, kMarker) && line != kNoMoreLines)
+      line = reader.ReadChatLineView({});
+    benchmark::DoNotOptimize(line);
+  }
+  state.SetBytesProcessed(state.iterations() * chat.size() * sizeof(wchar_t));
+}
+
+// The least any walk must do: look at every character once for breaks.
+void BM_BareReverseLineBreakScan(benchmark::State &state) {
+  const std::wstring &chat = ChatTextOfSize(state.range(0));
+  for (auto _ : state) {
+    std::size_t breaks = 0;
+    for (std::size_t i = chat.size(); i > 1; --i)
+      breaks += chat[i - 1] == L'\n' && chat[i - 2] == L'\r' ? 1 : 0;
+    benchmark::DoNotOptimize(breaks);
+  }
+  state.SetBytesProcessed(state.iterations() * chat.size() * sizeof(wchar_t));
+}
+
+// The straightforward reader: the remaining text is copied at every step.
+class CopyingChatTextReader {
+public:
+  std::wstring ReadChatLine(const std::wstring &text) {
+    if (!text.empty()) {
+      remaining_ = text;
+      const std::size_t lastBreak = text.rfind(kLineBreak);
+      return lastBreak == std::wstring::npos ? text
+                                             : text.substr(lastBreak + 2);
+    }
+    const std::wstring whole = remaining_;
+    remaining_.clear();
+    const std::size_t lineEnd = whole.rfind(kLineBreak);
+    if (lineEnd == std::wstring::npos)
+      return std::wstring(kNoMoreLines);
+    const std::size_t previous = lineEnd == 0
+                                     ? std::wstring::npos
+                                     : whole.rfind(kLineBreak, lineEnd - 1);
+    const std::size_t start = previous == std::wstring::npos ? 0 : previous + 2;
+    remaining_ = whole.substr(0, start);
+    return whole.substr(start, lineEnd - start);
+  }
+
+private:
+  std::wstring remaining_;
+};
+
+void BM_CopyingWalkToOldestMarker(benchmark::State &state) {
+  const std::wstring &chat = ChatTextOfSize(state.range(0));
+  for (auto _ : state) {
+    CopyingChatTextReader reader;
+    std::wstring line = reader.ReadChatLine(chat);
+    while (!LineContains(line, kMarker) && line != kNoMoreLines)
+      line = reader.ReadChatLine({});
+    benchmark::DoNotOptimize(line);
+  }
+  state.SetBytesProcessed(state.iterations() * chat.size() * sizeof(wchar_t));
+}
+
+} // namespace
+
+BENCHMARK(BM_WalkToOldestMarker)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Arg(50 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareReverseLineBreakScan)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Arg(50 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyingWalkToOldestMarker)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the card need on Debian 12.
+# Run as root; packages already present are left alone.
+set -euo pipefail
+
+packages=(
+  cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang-format g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick
+)
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  needs_update=1
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]} > 0)); then
+  echo "Installing: ${missing[*]}"
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+elif [[ -n "${needs_update:-}" ]]; then
+  apt-get update
+fi

@@ -1,0 +1,99 @@
+#include "chat/chat_connection.h"
+
+#include <thread>
+#include <utility>
+
+namespace slots::chat {
+
+namespace {
+
+enum class StatusVerdict { Done, Repeat, RegisterThenRepeat, GiveUp };
+
+StatusVerdict JudgeStatus(std::wstring_view status) {
+  if (status.empty() || status == L"0")
+    return StatusVerdict::Done;
+  if (status == L"-1")
+    return StatusVerdict::GiveUp;
+  if (status == L"10")
+    return StatusVerdict::RegisterThenRepeat;
+  // "6" is busy; anything unknown is treated the same way.
+  return StatusVerdict::Repeat;
+}
+
+} // namespace
+
+void SleepingRepeatPause::Pause(std::chrono::milliseconds duration) {
+  std::this_thread::sleep_for(duration);
+}
+
+ChatConnection::ChatConnection(ChatLibrary *library,
+                               std::wstring applicationName, RepeatPause &pause)
+    : library_(library), applicationName_(std::move(applicationName)),
+      pause_(pause) {}
+
+bool ChatConnection::OpenLink() {
+  if (library_ == nullptr)
+    return false;
+  linkOpen_ = library_->InitDDE(applicationName_, *this) == 0;
+  return linkOpen_;
+}
+
+void ChatConnection::CloseLink() {
+  if (library_ != nullptr)
+    library_->KillDDE();
+  linkOpen_ = false;
+}
+
+template <typename Request> void ChatConnection::RunRequest(Request request) {
+  if (library_ == nullptr)
+    return;
+  for (int call = 1;; ++call) {
+    request();
+    const StatusVerdict verdict = JudgeStatus(dapiStatus_);
+    if (verdict == StatusVerdict::Done || verdict == StatusVerdict::GiveUp)
+      return;
+    // A chat client that never stops asking for a repeat must not freeze the
+    // card: give up quietly, as on "-1".
+    if (call == kMaxCallsPerRequest)
+      return;
+    if (verdict == StatusVerdict::RegisterThenRepeat)
+      library_->DapiRegister(applicationName_);
+    else
+      pause_.Pause(kRepeatPause);
+  }
+}
+
+void ChatConnection::ChatSend(std::int32_t kind, const std::wstring &user,
+                              const std::wstring &text) {
+  const auto libraryKind = static_cast<std::int16_t>(kind);
+  RunRequest([&] {
+    library_->DapiCommunicate(applicationName_, libraryKind, user, text);
+  });
+}
+
+void ChatConnection::ChatGetAllText() {
+  RunRequest([&] { library_->DapiGetAllText(applicationName_); });
+}
+
+void ChatConnection::DapiStatusCallback(std::wstring_view status) {
+  dapiStatus_ = status;
+}
+
+void ChatConnection::DapiMessageCallback(std::wstring_view first,
+                                         std::int16_t number,
+                                         std::wstring_view second) {
+  dapiLastMessage_ = {std::wstring(first), number, std::wstring(second)};
+}
+
+void ChatConnection::DapiTextCallback(std::wstring_view text) {
+  // The chat client pads its text after a NUL: the NUL, what follows it and
+  // the four characters before it are not chat.
+  const std::size_t nul = text.find(L'\0');
+  if (nul != std::wstring_view::npos && nul + 1 > 5)
+    text = text.substr(0, nul + 1 - 5);
+  while (text.ends_with(kLineBreakPair))
+    text.remove_suffix(kLineBreakPair.size());
+  dapiText_ = text;
+}
+
+} // namespace slots::chat

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "chat/chat_library.h"
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+namespace slots::chat {
+
+// Waits between repeats of a request the chat client asked to be repeated.
+class RepeatPause {
+public:
+  virtual ~RepeatPause() = default;
+  virtual void Pause(std::chrono::milliseconds duration) = 0;
+};
+
+// Sleeps on the calling thread: the chat client needs the pause to finish
+// what it is busy with.
+class SleepingRepeatPause final : public RepeatPause {
+public:
+  void Pause(std::chrono::milliseconds duration) override;
+};
+
+struct LastMessage {
+  std::wstring first;
+  std::int16_t number = 0;
+  std::wstring second;
+};
+
+// The program's side of the chat link: the three callbacks and the two
+// requests. A request repeats while the chat client answers "busy", but only
+// a bounded number of times, so an answer that never changes cannot freeze
+// the card.
+class ChatConnection final : public ChatCallbacks {
+public:
+  // Library calls per request, the first one included.
+  static constexpr int kMaxCallsPerRequest = 40;
+  static constexpr std::chrono::milliseconds kRepeatPause{50};
+
+  // Without a library (no chat link) requests do nothing.
+  ChatConnection(ChatLibrary *library, std::wstring applicationName,
+                 RepeatPause &pause);
+
+  // Opens the link; false when there is no library or InitDDE fails.
+  bool OpenLink();
+  void CloseLink();
+  bool IsLinkOpen() const { return linkOpen_; }
+
+  void ChatSend(std::int32_t kind, const std::wstring &user,
+                const std::wstring &text);
+  void ChatGetAllText();
+
+  void DapiStatusCallback(std::wstring_view status) override;
+  void DapiMessageCallback(std::wstring_view first, std::int16_t number,
+                           std::wstring_view second) override;
+  void DapiTextCallback(std::wstring_view text) override;
+
+  const std::wstring &DapiStatus() const { return dapiStatus_; }
+  std::wstring &DapiText() { return dapiText_; }
+  const LastMessage &DapiLastMessage() const { return dapiLastMessage_; }
+  const std::wstring &ApplicationName() const { return applicationName_; }
+
+private:
+  static constexpr std::wstring_view kLineBreakPair = L"\r\n";
+
+  template <typename Request> void RunRequest(Request request);
+
+  ChatLibrary *library_;
+  std::wstring applicationName_;
+  RepeatPause &pause_;
+  bool linkOpen_ = false;
+  std::wstring dapiStatus_;
+  std::wstring dapiText_;
+  LastMessage dapiLastMessage_;
+};
+
+} // namespace slots::chat

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace slots::chat {
+
+// Speaker of a public line: everything before the first ": ", or empty when
+// the line has none.
+std::wstring SpeakerOfLine(std::wstring_view line);
+
+struct ReceivedPrivateLine {
+  std::wstring sender;
+  std::wstring message;
+};
+
+// "ESP from" <any char> sender ": " message. Empty when the line does not
+// start with "ESP from" or has no ": " after the sender.
+std::optional<ReceivedPrivateLine>
+ParseReceivedPrivateLine(std::wstring_view line);
+
+// The player's own private message as the chat client echoes it.
+bool IsSentPrivateLine(std::wstring_view line);
+
+struct KeywordMessage {
+  std::wstring keyword;
+  std::wstring payload;
+};
+
+// keyword ":" payload. Empty when the message has no ":".
+std::optional<KeywordMessage> ParseKeywordMessage(std::wstring_view message);
+
+} // namespace slots::chat

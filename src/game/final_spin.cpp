@@ -1,0 +1,112 @@
+#include "game/final_spin.h"
+
+#include "chat/chat_text_reader.h"
+#include "game/reel_symbols.h"
+#include "game/spin_line.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace slots::game {
+namespace {
+
+constexpr std::wstring_view kFinalSpinMarker = L"FINAL:";
+constexpr std::wstring_view kFirstSpinMarker = L"FIRST:";
+constexpr std::wstring_view kFinalSpinKeyword = L"FINAL";
+// The credit field starts with two characters that are not the balance.
+constexpr std::size_t kBalanceOffset = 2;
+
+struct FinalSearch {
+  std::optional<std::wstring> line;
+  bool firstSpinMet = false;
+};
+
+// Walks back from the newest line of a fresh fetch to the newest final line,
+// but not past the current game's first spin: a final older than that
+// belongs to an earlier game. The walk is its own: a fetch that delivered
+// nothing finds nothing, where the shared reader would go on with an earlier
+// walk whose lines all lie before the first spin it stopped at.
+FinalSearch FindCurrentFinalLine(chat::ChatConnection &connection) {
+  connection.DapiText().clear();
+  connection.ChatGetAllText();
+  chat::ChatTextReader reader;
+  for (std::wstring line =
+           reader.ReadChatLine(std::exchange(connection.DapiText(), {}));
+       !chat::IsNoMoreLines(line); line = reader.ReadChatLine({})) {
+    if (chat::LineContains(line, kFinalSpinMarker)) {
+      return {.line = std::move(line)};
+    }
+    if (chat::LineContains(line, kFirstSpinMarker)) {
+      return {.line = std::nullopt, .firstSpinMet = true};
+    }
+  }
+  return {};
+}
+
+// A line that cannot be taken apart leaves reels and balance as they are.
+void ShowFinalLine(CardModel &model, std::wstring_view line) {
+  if (const auto spin = ParseSpinLine(line, kFinalSpinKeyword)) {
+    ShowSpin(model, *spin);
+    model.credits = BalanceFromCreditField(spin->rest);
+  }
+}
+
+void EndGame(CardModel &model) {
+  model.steps.espHolds = false;
+  model.steps.final = false;
+  model.steps.start = true;
+  model.steps.getHost = true;
+  model.steps.hostName = true;
+  model.holds.fill(false);
+}
+
+} // namespace
+
+std::wstring BalanceFromCreditField(std::wstring_view creditField) {
+  if (creditField.size() <= kBalanceOffset + 1) {
+    return {};
+  }
+  return std::wstring(creditField.substr(
+      kBalanceOffset, creditField.size() - kBalanceOffset - 1));
+}
+
+Outcome JudgeOutcome(const CardModel &model) {
+  std::array<std::optional<std::int16_t>, kReelCount> codes;
+  std::transform(
+      model.reels.begin(), model.reels.end(), codes.begin(),
+      [](const ReelLabel &reel) { return IntegerValueOfCode(reel.tag); });
+  const bool anyCherry =
+      std::find(codes.begin(), codes.end(), kCherryCode) != codes.end();
+  const bool threeEqual =
+      codes[0] && codes[0] == codes[1] && codes[0] == codes[2];
+  return anyCherry || threeEqual ? Outcome::Win : Outcome::Loss;
+}
+
+void Final(CardContext &card) {
+  CardModel &model = card.model;
+  if (!model.steps.final || model.hostName.empty()) {
+    return;
+  }
+  FinalSearch search = FindCurrentFinalLine(card.chat.Connection());
+  if (search.firstSpinMet) {
+    // The final may have arrived since; look once more in a fresh text.
+    search = FindCurrentFinalLine(card.chat.Connection());
+    if (!search.line) {
+      card.dialogs.ShowNotice(std::wstring(kNoFinalTitle),
+                              std::wstring(kNoFinalNotice));
+      return;
+    }
+  }
+  if (!search.line) {
+    return;
+  }
+  ShowFinalLine(model, *search.line);
+  if (model.options.finalSound) {
+    card.sounds.PlayFinalSound(JudgeOutcome(model));
+  }
+  EndGame(model);
+}
+
+} // namespace slots::game

@@ -1,0 +1,45 @@
+#include "game/first_spin.h"
+
+#include "chat/chat_line_grammar.h"
+#include "game/payout_table.h"
+#include "game/spin_line.h"
+
+#include <string_view>
+
+namespace slots::game {
+namespace {
+
+constexpr std::wstring_view kFirstSpinMarker = L"FIRST:";
+constexpr std::wstring_view kFirstSpinKeyword = L"FIRST";
+
+} // namespace
+
+void Start(CardContext &card) {
+  CardModel &model = card.model;
+  if (!model.steps.start || model.hostName.empty() || !model.registered) {
+    return;
+  }
+  if (const auto payoutLine = card.chat.FindNewestLineWith(kPayoutMarker)) {
+    ApplyPayoutLine(model, *payoutLine);
+  }
+  auto line = card.chat.FindNewestLineWith(kFirstSpinMarker);
+  if (!line) {
+    return;
+  }
+  // The player's own echo of the spin: the host's line is the one before.
+  if (chat::IsSentPrivateLine(*line)) {
+    line = card.chat.ReadOlderLine();
+  }
+  if (const auto spin = ParseSpinLine(*line, kFirstSpinKeyword)) {
+    ShowSpin(model, *spin);
+  }
+  if (model.options.startSound) {
+    card.sounds.PlayStartSound();
+  }
+  model.steps.espHolds = true;
+  model.steps.getHost = false;
+  model.steps.hostName = false;
+  model.steps.start = false;
+}
+
+} // namespace slots::game

@@ -1,0 +1,117 @@
+#include "shell/card_lifecycle.h"
+
+#include "chat/chat_text_reader.h"
+
+#include <charconv>
+#include <string>
+
+namespace slots::shell {
+
+namespace {
+
+constexpr std::string_view kOnTopKey = "OnTop";
+constexpr std::string_view kTopEdgeKey = "X";
+constexpr std::string_view kLeftEdgeKey = "Y";
+constexpr std::string_view kFinalSoundKey = "FinalSound";
+constexpr std::string_view kHoldSoundKey = "HoldSound";
+constexpr std::string_view kStartSoundKey = "StartSound";
+constexpr std::string_view kMinTrayKey = "MinTray";
+
+constexpr std::string_view kOn = "1";
+constexpr std::string_view kOff = "0";
+// A stored edge of "0" leaves the window where the layout puts it.
+constexpr std::string_view kLayoutEdge = "0";
+
+// A position may be negative (left of or above the primary screen) and beyond
+// 16 bits (a second screen), but must fit 32 bits.
+std::optional<std::int32_t> ParseEdge(std::string_view text) {
+  std::string_view digits = text;
+  if (digits.starts_with('-')) {
+    digits.remove_prefix(1);
+  }
+  if (!chat::IsAllDigits(digits)) {
+    return std::nullopt;
+  }
+  std::int32_t edge = 0;
+  const char *end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, edge);
+  if (error != std::errc() || stop != end) {
+    return std::nullopt;
+  }
+  return edge;
+}
+
+// The value if it is a digit string; otherwise the default, written back.
+std::string ReadDigitSetting(SettingsStore &settings, std::string_view key,
+                             std::string_view fallback) {
+  std::string value = settings.Read(key);
+  if (chat::IsAllDigits(value)) {
+    return value;
+  }
+  settings.Write(key, fallback);
+  return std::string(fallback);
+}
+
+// Only exactly "1" and "0" change the option; other digits leave it alone.
+void ApplySwitch(SettingsStore &settings, std::string_view key, bool &option) {
+  const std::string value = ReadDigitSetting(settings, key, kOn);
+  if (value == kOn) {
+    option = true;
+  } else if (value == kOff) {
+    option = false;
+  }
+}
+
+// An invalid edge is stored as "0" and leaves the edge at its layout place.
+std::optional<std::int32_t> CheckEdge(SettingsStore &settings,
+                                      std::string_view key,
+                                      std::string_view value) {
+  const std::optional<std::int32_t> edge = ParseEdge(value);
+  if (!edge) {
+    settings.Write(key, kLayoutEdge);
+    return std::nullopt;
+  }
+  if (value == kLayoutEdge) {
+    return std::nullopt;
+  }
+  return edge;
+}
+
+std::string_view SwitchText(bool on) { return on ? kOn : kOff; }
+
+} // namespace
+
+StartupResult StartUpCard(chat::ChatConnection &connection,
+                          SettingsStore &settings, game::CardModel &model) {
+  StartupResult result;
+  result.chatLinkOpen = connection.OpenLink();
+
+  game::CardOptions &options = model.options;
+  options.stayOnTop = ReadDigitSetting(settings, kOnTopKey, kOn) != kOff;
+
+  const std::string top = settings.Read(kTopEdgeKey);
+  const std::string left = settings.Read(kLeftEdgeKey);
+  result.place.top = CheckEdge(settings, kTopEdgeKey, top);
+  result.place.left = CheckEdge(settings, kLeftEdgeKey, left);
+
+  ApplySwitch(settings, kFinalSoundKey, options.finalSound);
+  ApplySwitch(settings, kHoldSoundKey, options.holdSound);
+  ApplySwitch(settings, kStartSoundKey, options.startSound);
+  ApplySwitch(settings, kMinTrayKey, options.minimizeToTray);
+  return result;
+}
+
+void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
+                  const game::CardModel &model, WindowPlace place) {
+  connection.CloseLink();
+  const game::CardOptions &options = model.options;
+  settings.Write(kFinalSoundKey, SwitchText(options.finalSound));
+  settings.Write(kOnTopKey, SwitchText(options.stayOnTop));
+  settings.Write(kStartSoundKey, SwitchText(options.startSound));
+  settings.Write(kHoldSoundKey, SwitchText(options.holdSound));
+  settings.Write(kMinTrayKey, SwitchText(options.minimizeToTray));
+  settings.Write(kTopEdgeKey, std::to_string(place.top));
+  settings.Write(kLeftEdgeKey, std::to_string(place.left));
+}
+
+} // namespace slots::shell

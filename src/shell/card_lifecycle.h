@@ -1,0 +1,38 @@
+#pragma once
+
+#include "chat/chat_connection.h"
+#include "game/card_model.h"
+#include "shell/settings_store.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace slots::shell {
+
+// The card window's outer top-left corner on the screen, in twips.
+struct WindowPlace {
+  std::int32_t top = 0;
+  std::int32_t left = 0;
+};
+
+// A stored place; an edge that is empty stays where the layout puts it.
+struct StoredPlace {
+  std::optional<std::int32_t> top;
+  std::optional<std::int32_t> left;
+};
+
+struct StartupResult {
+  bool chatLinkOpen = false;
+  StoredPlace place;
+};
+
+// Opens the chat link and applies the seven stored settings to the menu
+// checks, writing a default back for each missing or invalid value.
+StartupResult StartUpCard(chat::ChatConnection &connection,
+                          SettingsStore &settings, game::CardModel &model);
+
+// Closes the chat link and writes the seven settings.
+void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
+                  const game::CardModel &model, WindowPlace place);
+
+} // namespace slots::shell

@@ -1,0 +1,212 @@
+#include "shell/ini_file.h"
+
+#include "shell/file_contents.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace slots::shell {
+
+// Layout: a line whose first non-blank character is "[" starts a section,
+// named by the text up to the first "]"; a line with "=" is a key line.
+// Spaces and tabs around section names, key names and values are not part of
+// them. Lines end in LF or CR LF; the first matching section and the first
+// matching key in it count.
+
+namespace {
+
+constexpr std::string_view kNewLineBreak = "\r\n";
+
+struct LineSpan {
+  std::size_t begin = 0;
+  std::size_t textEnd = 0; // where the line break starts
+  std::size_t end = 0;     // after the line break
+};
+
+struct KeyValue {
+  std::string_view key;
+  std::string_view value;
+};
+
+// Where a key is, or where it would go.
+struct KeyPlace {
+  bool sectionFound = false;
+  std::optional<LineSpan> keyLine;
+  std::string_view value;
+  // The section's header or last key line; a new key line goes after it.
+  LineSpan lastLineOfSection;
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && IsBlank(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+char ToLowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+char ToUpperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(
+      a, b, [](char x, char y) { return ToLowerAscii(x) == ToLowerAscii(y); });
+}
+
+LineSpan FindLine(std::string_view content, std::size_t begin) {
+  const std::size_t newline = content.find('\n', begin);
+  if (newline == std::string_view::npos) {
+    return {begin, content.size(), content.size()};
+  }
+  std::size_t textEnd = newline;
+  if (textEnd > begin && content[textEnd - 1] == '\r') {
+    --textEnd;
+  }
+  return {begin, textEnd, newline + 1};
+}
+
+std::optional<std::string_view> ReadSectionName(std::string_view line) {
+  const std::string_view trimmed = TrimBlanks(line);
+  if (trimmed.empty() || trimmed.front() != '[') {
+    return std::nullopt;
+  }
+  const std::string_view inside = trimmed.substr(1);
+  return TrimBlanks(inside.substr(0, inside.find(']')));
+}
+
+std::optional<KeyValue> ReadKeyValue(std::string_view line) {
+  const std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos) {
+    return std::nullopt;
+  }
+  return KeyValue{TrimBlanks(line.substr(0, equals)),
+                  TrimBlanks(line.substr(equals + 1))};
+}
+
+KeyPlace FindKey(std::string_view content, std::string_view section,
+                 std::string_view key) {
+  KeyPlace place;
+  bool inSection = false;
+  for (std::size_t begin = 0; begin < content.size();) {
+    const LineSpan line = FindLine(content, begin);
+    begin = line.end;
+    const std::string_view text =
+        content.substr(line.begin, line.textEnd - line.begin);
+    if (const auto name = ReadSectionName(text)) {
+      if (inSection) {
+        break;
+      }
+      inSection = EqualsIgnoringCase(*name, section);
+      if (inSection) {
+        place.sectionFound = true;
+        place.lastLineOfSection = line;
+      }
+      continue;
+    }
+    if (!inSection) {
+      continue;
+    }
+    if (const auto pair = ReadKeyValue(text)) {
+      place.lastLineOfSection = line;
+      if (EqualsIgnoringCase(pair->key, key)) {
+        place.keyLine = line;
+        place.value = pair->value;
+        break;
+      }
+    }
+  }
+  return place;
+}
+
+bool HasLineBreak(std::string_view text) {
+  return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Names and values that would change the layout of the file are refused.
+bool CanWrite(std::string_view section, std::string_view key,
+              std::string_view value) {
+  return !TrimBlanks(section).empty() && !HasLineBreak(section) &&
+         section.find(']') == std::string_view::npos &&
+         !TrimBlanks(key).empty() && !HasLineBreak(key) &&
+         key.find('=') == std::string_view::npos &&
+         TrimBlanks(key).front() != '[' && !HasLineBreak(value);
+}
+
+std::string ToCase(std::string_view text, char (*convert)(char)) {
+  std::string converted(text);
+  std::ranges::transform(converted, converted.begin(), convert);
+  return converted;
+}
+
+std::string PutKeyLine(std::string_view content, std::string_view section,
+                       std::string_view key, std::string_view keyLine) {
+  const KeyPlace place = FindKey(content, section, key);
+  std::string result;
+  if (place.keyLine) {
+    result.append(content.substr(0, place.keyLine->begin));
+    result.append(keyLine);
+    result.append(content.substr(place.keyLine->textEnd));
+    return result;
+  }
+  if (place.sectionFound) {
+    const LineSpan &after = place.lastLineOfSection;
+    result.append(content.substr(0, after.end));
+    if (after.textEnd == after.end) {
+      result.append(kNewLineBreak);
+    }
+    result.append(keyLine);
+    result.append(kNewLineBreak);
+    result.append(content.substr(after.end));
+    return result;
+  }
+  result.append(content);
+  if (!result.empty() && result.back() != '\n') {
+    result.append(kNewLineBreak);
+  }
+  result.append("[");
+  result.append(section);
+  result.append("]");
+  result.append(kNewLineBreak);
+  result.append(keyLine);
+  result.append(kNewLineBreak);
+  return result;
+}
+
+} // namespace
+
+std::string ReadIniValue(std::string_view section, std::string_view key,
+                         const std::filesystem::path &file) {
+  const std::optional<std::string> content = ReadWholeFile(file);
+  if (!content) {
+    return std::string();
+  }
+  const KeyPlace place = FindKey(*content, TrimBlanks(section),
+                                 ToCase(TrimBlanks(key), ToLowerAscii));
+  return std::string(place.value.substr(0, kMaxIniValueLength));
+}
+
+bool WriteIniValue(std::string_view section, std::string_view key,
+                   std::string_view value, const std::filesystem::path &file) {
+  if (!CanWrite(section, key, value)) {
+    return false;
+  }
+  const std::optional<std::string> content = ReadWholeFile(file);
+  if (!content) {
+    return false;
+  }
+  const std::string upperKey = ToCase(TrimBlanks(key), ToUpperAscii);
+  const std::string keyLine = upperKey + "=" + std::string(value);
+  return ReplaceFileAtomically(
+      file, PutKeyLine(*content, TrimBlanks(section), upperKey, keyLine));
+}
+
+} // namespace slots::shell

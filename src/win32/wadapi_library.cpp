@@ -1,0 +1,134 @@
+#include "win32/wadapi_library.h"
+
+#include "win32/code_page_text.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace slots::win32 {
+
+namespace {
+
+// The library's calling convention: stdcall, 8-bit texts, 16-bit integers.
+using StatusCallback = void(__stdcall *)(const char *status);
+using MessageCallback = void(__stdcall *)(const char *first, short number,
+                                          const char *second);
+using TextCallback = void(__stdcall *)(const char *text);
+
+using InitDDEFunction = short(__stdcall *)(const char *, StatusCallback,
+                                           MessageCallback, TextCallback);
+using KillDDEFunction = void(__stdcall *)();
+using DapiRegisterFunction = void(__stdcall *)(const char *);
+using DapiCommunicateFunction = void(__stdcall *)(const char *, short,
+                                                  const char *, const char *);
+using DapiGetAllTextFunction = void(__stdcall *)(const char *);
+
+// The library's callbacks carry no context, and a process has one chat link.
+chat::ChatCallbacks *activeCallbacks = nullptr;
+
+std::wstring WideFromLibraryText(const char *text) {
+  return text == nullptr ? std::wstring() : WideFromSystemCodePage(text);
+}
+
+void __stdcall OnStatus(const char *status) {
+  if (activeCallbacks != nullptr)
+    activeCallbacks->DapiStatusCallback(WideFromLibraryText(status));
+}
+
+void __stdcall OnMessage(const char *first, short number, const char *second) {
+  if (activeCallbacks != nullptr)
+    activeCallbacks->DapiMessageCallback(WideFromLibraryText(first), number,
+                                         WideFromLibraryText(second));
+}
+
+void __stdcall OnText(const char *text) {
+  if (activeCallbacks != nullptr)
+    activeCallbacks->DapiTextCallback(WideFromLibraryText(text));
+}
+
+struct ModuleDeleter {
+  void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+using ModuleHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;
+
+template <typename Function>
+Function FindExport(HMODULE module, const char *name) {
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void *>(GetProcAddress(module, name)));
+}
+
+class WadapiLibrary final : public chat::ChatLibrary {
+public:
+  explicit WadapiLibrary(ModuleHandle module) : module_(std::move(module)) {
+    initDDE_ = FindExport<InitDDEFunction>(module_.get(), "InitDDE");
+    killDDE_ = FindExport<KillDDEFunction>(module_.get(), "KillDDE");
+    register_ = FindExport<DapiRegisterFunction>(module_.get(), "DapiRegister");
+    communicate_ =
+        FindExport<DapiCommunicateFunction>(module_.get(), "DapiCommunicate");
+    getAllText_ =
+        FindExport<DapiGetAllTextFunction>(module_.get(), "DapiGetAllText");
+  }
+
+  ~WadapiLibrary() override {
+    if (activeCallbacks == callbacks_)
+      activeCallbacks = nullptr;
+  }
+
+  bool HasEveryExport() const {
+    return initDDE_ && killDDE_ && register_ && communicate_ && getAllText_;
+  }
+
+  std::int16_t InitDDE(const std::wstring &applicationName,
+                       chat::ChatCallbacks &callbacks) override {
+    callbacks_ = &callbacks;
+    activeCallbacks = &callbacks;
+    return initDDE_(SystemCodePageFromWide(applicationName).c_str(), OnStatus,
+                    OnMessage, OnText);
+  }
+
+  void KillDDE() override { killDDE_(); }
+
+  void DapiRegister(const std::wstring &applicationName) override {
+    register_(SystemCodePageFromWide(applicationName).c_str());
+  }
+
+  void DapiCommunicate(const std::wstring &applicationName, std::int16_t kind,
+                       const std::wstring &user,
+                       const std::wstring &text) override {
+    communicate_(SystemCodePageFromWide(applicationName).c_str(), kind,
+                 SystemCodePageFromWide(user).c_str(),
+                 SystemCodePageFromWide(text).c_str());
+  }
+
+  void DapiGetAllText(const std::wstring &applicationName) override {
+    getAllText_(SystemCodePageFromWide(applicationName).c_str());
+  }
+
+private:
+  ModuleHandle module_;
+  chat::ChatCallbacks *callbacks_ = nullptr;
+  InitDDEFunction initDDE_ = nullptr;
+  KillDDEFunction killDDE_ = nullptr;
+  DapiRegisterFunction register_ = nullptr;
+  DapiCommunicateFunction communicate_ = nullptr;
+  DapiGetAllTextFunction getAllText_ = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<chat::ChatLibrary>
+LoadWadapiLibrary(const std::filesystem::path &dllPath) {
+  // A missing or broken library must not bring up an error box.
+  const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+  ModuleHandle module(LoadLibraryW(dllPath.c_str()));
+  SetErrorMode(previousMode);
+  if (!module)
+    return nullptr;
+  auto library = std::make_unique<WadapiLibrary>(std::move(module));
+  if (!library->HasEveryExport())
+    return nullptr;
+  return library;
+}
+
+} // namespace slots::win32

@@ -1,0 +1,145 @@
+#include "chat/chat_connection.h"
+
+#include "chat/scripted_chat_library.h"
+
+#include <gtest/gtest.h>
+
+namespace slots::chat {
+namespace {
+
+using testing::NoPause;
+using testing::ScriptedChatLibrary;
+
+class ChatConnectionTest : public ::testing::Test {
+protected:
+  ChatConnectionTest() { connection.OpenLink(); }
+
+  ScriptedChatLibrary library;
+  NoPause pause;
+  ChatConnection connection{&library, L"slotscard", pause};
+};
+
+TEST_F(ChatConnectionTest, RegistersOnceWhenAskedToThenRepeats) {
+  library.statuses = {L"10", L"0"};
+  connection.ChatGetAllText();
+  EXPECT_EQ(library.CountCalls(L"DapiRegister"), 1);
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), 2);
+}
+
+TEST_F(ChatConnectionTest, RepeatsWhileBusy) {
+  library.statuses = {L"6", L"6", L"6", L"0"};
+  connection.ChatSend(kPrivateMessageKind, L"Dealer", L"Register me!");
+  EXPECT_EQ(library.CountCalls(L"DapiCommunicate2"), 4);
+  EXPECT_EQ(library.calls.back().user, L"Dealer");
+  EXPECT_EQ(library.calls.back().text, L"Register me!");
+}
+
+TEST_F(ChatConnectionTest, UnknownStatusIsTreatedAsBusy) {
+  library.statuses = {L"42", L"0"};
+  connection.ChatGetAllText();
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), 2);
+}
+
+TEST_F(ChatConnectionTest, GivesUpQuietlyOnMinusOne) {
+  library.statuses = {L"-1"};
+  library.chatText = L"ignored";
+  connection.ChatGetAllText();
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), 1);
+}
+
+TEST_F(ChatConnectionTest, NoStatusAtAllEndsTheRequestAtOnce) {
+  library.statuses = {std::nullopt};
+  connection.ChatGetAllText();
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), 1);
+}
+
+TEST_F(ChatConnectionTest, NoStatusKeepsThePreviousVerdict) {
+  library.statuses = {L"6", std::nullopt, std::nullopt, L"0"};
+  connection.ChatGetAllText();
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), 4);
+}
+
+TEST_F(ChatConnectionTest, BusyForeverGivesUpWithinTheBound) {
+  library.statuses.clear();
+  library.statusWhenScriptEnds = L"6";
+  connection.ChatGetAllText();
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"),
+            ChatConnection::kMaxCallsPerRequest);
+  EXPECT_LE(pause.total, std::chrono::milliseconds(2000));
+
+  library.statusWhenScriptEnds = L"0";
+  connection.ChatGetAllText();
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"),
+            ChatConnection::kMaxCallsPerRequest + 1);
+}
+
+TEST_F(ChatConnectionTest, RegisterForeverAlsoEnds) {
+  library.statusWhenScriptEnds = L"10";
+  connection.ChatSend(kPrivateMessageKind, L"Dealer", L"I hold 0,0,0");
+  EXPECT_EQ(library.CountCalls(L"DapiCommunicate2"),
+            ChatConnection::kMaxCallsPerRequest);
+}
+
+TEST_F(ChatConnectionTest, KindIsNarrowedTo16Bits) {
+  connection.ChatSend(65538, L"Dealer", L"x");
+  EXPECT_EQ(library.calls.back().kind, L"DapiCommunicate2");
+}
+
+TEST_F(ChatConnectionTest, MessageCallbackIsKept) {
+  connection.DapiMessageCallback(L"first", 7, L"second");
+  EXPECT_EQ(connection.DapiLastMessage().first, L"first");
+  EXPECT_EQ(connection.DapiLastMessage().number, 7);
+  EXPECT_EQ(connection.DapiLastMessage().second, L"second");
+}
+
+TEST(ChatConnectionWithoutLibrary, RequestsDoNothing) {
+  NoPause pause;
+  ChatConnection connection(nullptr, L"slotscard", pause);
+  EXPECT_FALSE(connection.OpenLink());
+  connection.ChatGetAllText();
+  connection.ChatSend(kPrivateMessageKind, L"Dealer", L"x");
+  connection.CloseLink();
+  EXPECT_TRUE(connection.DapiText().empty());
+}
+
+TEST(ChatConnectionLink, FailedInitLeavesTheLinkClosed) {
+  ScriptedChatLibrary library;
+  library.initResult = 3;
+  NoPause pause;
+  ChatConnection connection(&library, L"slotscard", pause);
+  EXPECT_FALSE(connection.OpenLink());
+  EXPECT_FALSE(connection.IsLinkOpen());
+}
+
+struct TrimCase {
+  std::wstring delivered;
+  std::wstring stored;
+};
+
+class DeliveredTextTrimming : public ::testing::TestWithParam<TrimCase> {};
+
+TEST_P(DeliveredTextTrimming, StoresWhatTheChatHolds) {
+  NoPause pause;
+  ChatConnection connection(nullptr, L"slotscard", pause);
+  connection.DapiTextCallback(GetParam().delivered);
+  EXPECT_EQ(connection.DapiText(), GetParam().stored);
+}
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DeliveredTextTrimming,
+    ::testing::Values(
+        TrimCase{L"abc\r\n\r\n", L"abc"},
+        // NUL as the 10th character keeps the first five.
+        TrimCase{L"abcdefghi\0tail"s, L"abcde"},
+        TrimCase{L"abc\r\nfghi\0tail"s, L"abc"},
+        // NUL as the 3rd character: nothing is cut.
+        TrimCase{L"ab\0defg"s, L"ab\0defg"s},
+        TrimCase{L"abcde\0"s, L"a"}, TrimCase{L"abcd\0x"s, L"abcd\0x"s},
+        TrimCase{L"\r\n\r\n\r\n", L""},
+        TrimCase{L"line\r\n\n", L"line\r\n\n"},
+        TrimCase{L"\u00e9t\u00e9\r\n", L"\u00e9t\u00e9"}));
+
+} // namespace
+} // namespace slots::chat

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "chat/chat_library.h"
+
+#include <chrono>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chat/chat_connection.h"
+
+namespace slots::chat::testing {
+
+// A chat library that answers each request with the next scripted status
+// (nullopt: no status at all) and records what it was asked.
+class ScriptedChatLibrary final : public ChatLibrary {
+public:
+  struct Call {
+    std::wstring kind;
+    std::wstring user;
+    std::wstring text;
+  };
+
+  std::deque<std::optional<std::wstring>> statuses;
+  std::optional<std::wstring> statusWhenScriptEnds = L"0";
+  std::wstring chatText;
+  std::int16_t initResult = 0;
+  std::vector<Call> calls;
+  ChatCallbacks *callbacks = nullptr;
+
+  std::int16_t InitDDE(const std::wstring &, ChatCallbacks &cb) override {
+    callbacks = &cb;
+    calls.push_back({L"InitDDE", {}, {}});
+    return initResult;
+  }
+  void KillDDE() override { calls.push_back({L"KillDDE", {}, {}}); }
+  void DapiRegister(const std::wstring &) override {
+    calls.push_back({L"DapiRegister", {}, {}});
+  }
+  void DapiCommunicate(const std::wstring &, std::int16_t kind,
+                       const std::wstring &user,
+                       const std::wstring &text) override {
+    calls.push_back({L"DapiCommunicate" + std::to_wstring(kind), user, text});
+    ReportStatus();
+  }
+  void DapiGetAllText(const std::wstring &) override {
+    calls.push_back({L"DapiGetAllText", {}, {}});
+    callbacks->DapiTextCallback(chatText);
+    ReportStatus();
+  }
+
+  int CountCalls(std::wstring_view kind) const {
+    int count = 0;
+    for (const Call &call : calls)
+      count += call.kind == kind ? 1 : 0;
+    return count;
+  }
+
+private:
+  void ReportStatus() {
+    std::optional<std::wstring> status = statusWhenScriptEnds;
+    if (!statuses.empty()) {
+      status = statuses.front();
+      statuses.pop_front();
+    }
+    if (status)
+      callbacks->DapiStatusCallback(*status);
+  }
+};
+
+class NoPause final : public RepeatPause {
+public:
+  std::chrono::milliseconds total{0};
+  void Pause(std::chrono::milliseconds duration) override { total += duration; }
+};
+
+} // namespace slots::chat::testing

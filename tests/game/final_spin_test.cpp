@@ -1,0 +1,194 @@
+#include "game/final_spin.h"
+
+#include "game_fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace slots::game {
+namespace {
+
+using testing::CardTest;
+using testing::EspFrom;
+using testing::FinalSpinLine;
+using testing::FirstSpinLine;
+using testing::kReadyToStart;
+
+const std::wstring kEchoedHolds = L"ESP to Dealer: I hold 1,0,1";
+
+class FinalTest : public CardTest {
+protected:
+  FinalTest() {
+    EnterFinalStep();
+    model.holds = {true, false, true};
+  }
+
+  void ExpectNoticeAndNothingChanged(const CardModel &before) const {
+    EXPECT_EQ(dialogs.notices,
+              (std::vector<testing::Box>{
+                  {L"Resetting", L"No Final spin found yet, if there is an "
+                                 L"error click Reset Card to start over."}}));
+    EXPECT_EQ(model, before);
+    EXPECT_TRUE(sounds.finalSounds.empty());
+  }
+  void ExpectGameEnded() const {
+    EXPECT_EQ(model.steps, kReadyToStart);
+    EXPECT_EQ(model.holds, (std::array<bool, 3>{}));
+  }
+};
+
+TEST_F(FinalTest, ShowsTheFinalSpinAndBalancePlaysTheWinSoundAndEndsTheGame) {
+  library.SetChat({FirstSpinLine(L"01", L"02", L"03"), kEchoedHolds,
+                   FinalSpinLine(L"01", L"01", L"01", L"250"), L"Ann: gg"});
+  Final(card);
+  for (const ReelLabel &reel : model.reels) {
+    EXPECT_EQ(reel, (ReelLabel{L"Bell", L"01"}));
+  }
+  EXPECT_EQ(model.credits, L"250");
+  EXPECT_EQ(sounds.finalSounds, std::vector<Outcome>{Outcome::Win});
+  ExpectGameEnded();
+  EXPECT_TRUE(dialogs.notices.empty());
+}
+
+TEST_F(FinalTest, PlayerWithTenThousandCreditsOrMoreSeesThem) {
+  library.SetChat({FinalSpinLine(L"01", L"02", L"03", L"12345678")});
+  Final(card);
+  EXPECT_EQ(model.credits, L"12345678");
+}
+
+TEST(BalanceTest, BalanceIsTheCreditFieldFromItsThirdCharacterBarTheLast) {
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"C=250;", L"250"},   {L"C=12345;", L"12345"},
+      {L"x(12):z", L"12):"}, {L"C=5;", L"5"},
+      {L"C=;", L""},         {L"C=", L""},
+      {L"C", L""},           {L"", L""}};
+  for (const auto &[field, balance] : cases) {
+    EXPECT_EQ(BalanceFromCreditField(field), balance) << "field " << field;
+  }
+}
+
+TEST(OutcomeTest, OnlyThreeEqualCodesOrACherryWin) {
+  using Tags = std::tuple<std::wstring, std::wstring, std::wstring>;
+  const std::pair<Tags, Outcome> cases[] = {
+      {{L"07", L"07", L"07"}, Outcome::Win},
+      {{L"01", L"05", L"14"}, Outcome::Win},
+      {{L"xx", L"", L"14"}, Outcome::Win},
+      {{L"05", L" 5", L"5."}, Outcome::Win},
+      {{L"02", L"01", L"03"}, Outcome::Loss}, // same mean, different symbols
+      {{L"03", L"03", L"04"}, Outcome::Loss},
+      {{L"", L"", L""}, Outcome::Loss}, // codes that are no number
+      {{L"1x", L"1x", L"1x"}, Outcome::Loss},
+      {{L".5", L".5", L".5"}, Outcome::Loss}};
+  for (const auto &[tags, outcome] : cases) {
+    CardModel model;
+    std::tie(model.reels[0].tag, model.reels[1].tag, model.reels[2].tag) = tags;
+    EXPECT_EQ(JudgeOutcome(model), outcome)
+        << "first tag " << model.reels[0].tag;
+  }
+}
+
+TEST_F(FinalTest, ShortFinalSpinFieldBlanksReelsAndLoses) {
+  library.SetChat({EspFrom(L"Dealer", L"FINAL:R1 01:C=90;")});
+  Final(card);
+  EXPECT_EQ(model.reels[0].caption, L"Bell");
+  EXPECT_EQ(model.reels[2], (ReelLabel{L"", L""}));
+  EXPECT_EQ(sounds.finalSounds, std::vector<Outcome>{Outcome::Loss});
+  EXPECT_EQ(model.credits, L"90");
+}
+
+TEST_F(FinalTest, FinalSoundSwitchedOffStaysSilentButTheGameEnds) {
+  library.SetChat({FinalSpinLine(L"14", L"14", L"14", L"10")});
+  model.options.finalSound = false;
+  Final(card);
+  EXPECT_TRUE(sounds.finalSounds.empty());
+  ExpectGameEnded();
+}
+
+TEST_F(FinalTest, LinesThatCarryNoFinalSpinLeaveReelsAndBalanceButEndTheGame) {
+  const std::wstring lines[] = {
+      L"ESP to Dealer: FINAL:R1 01R2 01R3 01:C=250;", // own echoed line
+      L"Ann: FINAL:R1 01R2 01R3 01:C=250;",
+      EspFrom(L"Dealer", L"Note:FINAL:R1 01R2 01R3 01:C=250;"),
+      L"ESP from Dealer:FINAL:R1 01R2 01R3 01:C=250;", // no ": " after sender
+      L"ESP from FINAL:x: no keyword",                 // message without ":"
+      EspFrom(L"Dealer", L"FINAL:R1 01R2 01R3 01"),    // spin field not closed
+      L"ESP to Dealer: FIRST: or FINAL:?"};            // both markers: final
+  for (const std::wstring &line : lines) {
+    SCOPED_TRACE(line);
+    EnterFinalStep();
+    model.reels[0] = {L"Cherry", L"14"};
+    sounds.finalSounds.clear();
+    library.SetChat({FirstSpinLine(L"14", L"02", L"03"), line});
+    Final(card);
+    EXPECT_EQ(model.reels[0], (ReelLabel{L"Cherry", L"14"}));
+    EXPECT_EQ(model.reels[1], ReelLabel());
+    EXPECT_EQ(model.credits, L"0");
+    EXPECT_EQ(sounds.finalSounds, std::vector<Outcome>{Outcome::Win});
+    ExpectGameEnded();
+  }
+  EXPECT_TRUE(dialogs.notices.empty());
+}
+
+TEST_F(FinalTest, FinalNotYetSentShowsTheNoticeAndChangesNothing) {
+  library.SetChat({FirstSpinLine(L"01", L"02", L"03"), kEchoedHolds});
+  const CardModel before = model;
+  Final(card);
+  ExpectNoticeAndNothingChanged(before);
+  EXPECT_EQ(library.fetches, 2);
+}
+
+TEST_F(FinalTest, PreviousGamesFinalIsNotShownAsThisGames) {
+  library.SetChat({FirstSpinLine(L"01", L"02", L"03"),
+                   FinalSpinLine(L"04", L"04", L"04", L"900"),
+                   FirstSpinLine(L"05", L"06", L"07"), kEchoedHolds});
+  const CardModel before = model;
+  Final(card);
+  ExpectNoticeAndNothingChanged(before);
+}
+
+TEST_F(FinalTest, FinalArrivingBetweenTheTwoLooksIsShown) {
+  library.QueueFetch(FirstSpinLine(L"01", L"02", L"03"));
+  library.SetChat({FirstSpinLine(L"01", L"02", L"03"),
+                   FinalSpinLine(L"09", L"09", L"09", L"70")});
+  Final(card);
+  EXPECT_EQ(model.reels[0].caption, L"Bar");
+  EXPECT_EQ(model.credits, L"70");
+  ExpectGameEnded();
+}
+
+TEST_F(FinalTest, SecondLookDeliveringNothingShowsTheNotice) {
+  library.QueueFetch(
+      testing::JoinLines({FinalSpinLine(L"04", L"04", L"04", L"900"),
+                          FirstSpinLine(L"05", L"06", L"07")}));
+  library.QueueFetch(L"");
+  const CardModel before = model;
+  Final(card);
+  ExpectNoticeAndNothingChanged(before);
+}
+
+TEST_F(FinalTest, EmptyDeliveryDoesNotReviveTheWalkOfStart) {
+  library.SetChat({FinalSpinLine(L"04", L"04", L"04", L"900"),
+                   FirstSpinLine(L"05", L"06", L"07")});
+  ASSERT_TRUE(search.FindNewestLineWith(L"FIRST:"));
+  library.QueueFetch(L"");
+  const CardModel before = model;
+  Final(card);
+  EXPECT_EQ(model, before);
+  EXPECT_TRUE(dialogs.notices.empty());
+}
+
+TEST_F(FinalTest, ChatWithoutSpinLinesOrHostNameChangesNothing) {
+  library.SetChat({L"Ann: hi"});
+  const CardModel before = model;
+  Final(card);
+  model.hostName.clear();
+  Final(card);
+  model.hostName = before.hostName;
+  EXPECT_EQ(model, before);
+  EXPECT_EQ(library.fetches, 1);
+  EXPECT_TRUE(dialogs.notices.empty());
+}
+
+} // namespace
+} // namespace slots::game

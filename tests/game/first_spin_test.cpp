@@ -1,0 +1,131 @@
+#include "game/first_spin.h"
+
+#include "game_fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace slots::game {
+namespace {
+
+using testing::CardTest;
+using testing::EspFrom;
+using testing::FirstSpinLine;
+using testing::kHoldsStep;
+using testing::kReadyToStart;
+
+class StartTest : public CardTest {
+protected:
+  StartTest() { EnterReadyToStart(); }
+
+  void ExpectIdleReels() const {
+    for (const ReelLabel &reel : model.reels) {
+      EXPECT_EQ(reel, ReelLabel());
+    }
+  }
+  // Whether or not a spin was shown, the card moves on to the holds.
+  void ExpectHoldsStepReached() const {
+    EXPECT_EQ(sounds.startSounds, 1);
+    EXPECT_EQ(model.steps, kHoldsStep);
+  }
+};
+
+TEST_F(StartTest, ShowsTheFirstSpinFromAnySenderAndMovesToTheHolds) {
+  library.SetChat(
+      {L"Dealer: hello",
+       EspFrom(L"Stranger",
+               L"FIRST:" + testing::SpinField(L"05", L"09", L"14") + L":")});
+  Start(card);
+  EXPECT_EQ(model.reels[0], (ReelLabel{L"Gold Bar", L"05"}));
+  EXPECT_EQ(model.reels[1], (ReelLabel{L"Bar", L"09"}));
+  EXPECT_EQ(model.reels[2], (ReelLabel{L"Cherry", L"14"}));
+  ExpectHoldsStepReached();
+}
+
+TEST_F(StartTest, FindsTheNewestFirstSpinBehindLaterLines) {
+  library.SetChat({FirstSpinLine(L"01", L"01", L"01"),
+                   FirstSpinLine(L"02", L"03", L"04"), L"Ann: hi", L""});
+  Start(card);
+  EXPECT_EQ(model.reels[2].caption, L"7");
+}
+
+TEST_F(StartTest, StartSoundPlaysOnlyWhenSwitchedOn) {
+  library.SetChat({FirstSpinLine(L"01", L"01", L"01")});
+  model.options.startSound = false;
+  Start(card);
+  EXPECT_EQ(sounds.startSounds, 0);
+  EXPECT_EQ(model.steps, kHoldsStep);
+}
+
+TEST_F(StartTest, OwnEchoedLineIsPassedOverForTheLineBeforeIt) {
+  library.SetChat({FirstSpinLine(L"06", L"07", L"08"),
+                   L"ESP to Dealer: FIRST: is that mine?"});
+  Start(card);
+  EXPECT_EQ(model.reels[0].caption, L"Diamond");
+  ExpectHoldsStepReached();
+}
+
+TEST_F(StartTest, EchoedLineAfterAnythingButASpinLeavesTheReels) {
+  library.SetChat({FirstSpinLine(L"06", L"07", L"08"), L"Ann: hi",
+                   L"ESP to Dealer: FIRST: is that mine?"});
+  Start(card);
+  ExpectIdleReels();
+  ExpectHoldsStepReached();
+}
+
+TEST_F(StartTest, LinesThatCarryNoSpinLeaveTheReelsButTheGameMovesOn) {
+  const std::wstring lines[] = {
+      L"Ann: FIRST:R1 05R2 09R3 14:",                     // public line
+      EspFrom(L"Dealer", L"Note:FIRST:R1 05R2 09R3 14:"), // other keyword
+      EspFrom(L"Dealer", L"FIRST :R1 05R2 09R3 14:FIRST:"),
+      L"ESP from Dealer:FIRST:R1 05R2 09R3 14:",     // no ": " after sender
+      L"ESP from FIRST:x: no keyword",               // message without ":"
+      EspFrom(L"Dealer", L"FIRST:R1 05R2 09R3 14")}; // spin field not closed
+  for (const std::wstring &line : lines) {
+    SCOPED_TRACE(line);
+    EnterReadyToStart();
+    sounds.startSounds = 0;
+    library.SetChat({line});
+    Start(card);
+    ExpectIdleReels();
+    ExpectHoldsStepReached();
+  }
+}
+
+TEST_F(StartTest, ShortSpinFieldFillsWhatItCan) {
+  library.SetChat({EspFrom(L"Dealer", L"FIRST:R1 05R2 9:")});
+  Start(card);
+  EXPECT_EQ(model.reels[0], (ReelLabel{L"Gold Bar", L"05"}));
+  EXPECT_EQ(model.reels[1], (ReelLabel{L"Bar", L"9"}));
+  EXPECT_EQ(model.reels[2], (ReelLabel{L"", L""}));
+}
+
+TEST_F(StartTest, AppliesOnlyTheNewestPayoutTable) {
+  library.SetChat({L"Dealer: Payouts:1:1", FirstSpinLine(L"01", L"01", L"01"),
+                   L"Dealer: Payouts:2:2"});
+  Start(card);
+  EXPECT_EQ(model.payouts.values[0], L"2");
+  EXPECT_EQ(model.payoutWindow, PayoutWindowState::Hidden);
+}
+
+TEST_F(StartTest, WithoutAFirstSpinOnlyThePayoutTableIsApplied) {
+  library.SetChat({L"Dealer: Payouts:2:2", L"Ann: hi"});
+  Start(card);
+  EXPECT_EQ(model.payouts.values[0], L"2");
+  ExpectIdleReels();
+  EXPECT_EQ(sounds.startSounds, 0);
+  EXPECT_EQ(model.steps, kReadyToStart);
+}
+
+TEST_F(StartTest, DoesNothingWithoutHostNameOrRegistration) {
+  library.SetChat({FirstSpinLine(L"01", L"01", L"01")});
+  model.hostName.clear();
+  Start(card);
+  EnterReadyToStart();
+  model.registered = false;
+  Start(card);
+  EXPECT_EQ(library.fetches, 0);
+  EXPECT_EQ(model.steps, kReadyToStart);
+}
+
+} // namespace
+} // namespace slots::game

@@ -1,0 +1,266 @@
+#include "shell/card_lifecycle.h"
+#include "shell/ini_file.h"
+
+#include "shell_fakes.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace slots::shell_test {
+namespace {
+
+using shell::StartupResult;
+using shell::WindowPlace;
+
+constexpr char kDefaultsFile[] = "[Main]\r\nONTOP=1\r\nX=0\r\nY=0\r\n"
+                                 "FINALSOUND=1\r\nHOLDSOUND=1\r\n"
+                                 "STARTSOUND=1\r\nMINTRAY=1\r\n";
+
+class CardLifecycleTest : public ::testing::Test {
+protected:
+  std::filesystem::path File() const { return folder_.Path() / "slots.ini"; }
+  void Store(const std::string &bytes) const { WriteBytes(File(), bytes); }
+  std::string Stored() const { return ReadBytes(File()); }
+  std::string ReadKey(std::string_view key) const {
+    return shell::ReadIniValue("Main", key, File());
+  }
+
+  StartupResult StartUp() {
+    shell::IniSettingsStore settings(File());
+    return shell::StartUpCard(connection_, settings, model_);
+  }
+  void ShutDown(WindowPlace place) {
+    shell::IniSettingsStore settings(File());
+    shell::ShutDownCard(connection_, settings, model_, place);
+  }
+
+  TempFolder folder_;
+  RecordingChatLibrary library_;
+  NoRepeatPause pause_;
+  chat::ChatConnection connection_{&library_, L"slotscard", pause_};
+  game::CardModel model_;
+};
+
+TEST_F(CardLifecycleTest, FirstStartWritesTheSevenDefaultsInOrder) {
+  const StartupResult result = StartUp();
+
+  EXPECT_EQ(Stored(), kDefaultsFile);
+  EXPECT_TRUE(result.chatLinkOpen);
+  EXPECT_EQ(library_.calls, std::vector<std::wstring>{L"InitDDE slotscard"});
+  EXPECT_FALSE(result.place.top);
+  EXPECT_FALSE(result.place.left);
+  // The tray option is off in the layout but a missing value turns it on.
+  EXPECT_EQ(model_.options, (game::CardOptions{.stayOnTop = true,
+                                               .minimizeToTray = true,
+                                               .startSound = true,
+                                               .holdSound = true,
+                                               .finalSound = true}));
+}
+
+TEST_F(CardLifecycleTest, StayOnTopIsOffOnlyForExactlyZero) {
+  Store("[Main]\r\nOnTop=0\r\n");
+  StartUp();
+  EXPECT_FALSE(model_.options.stayOnTop);
+  EXPECT_EQ(ReadKey("OnTop"), "0");
+
+  Store("[Main]\r\nOnTop=7\r\n");
+  StartUp();
+  EXPECT_TRUE(model_.options.stayOnTop);
+  EXPECT_EQ(ReadKey("OnTop"), "7");
+
+  ShutDown({});
+  EXPECT_EQ(ReadKey("OnTop"), "1");
+}
+
+TEST_F(CardLifecycleTest, SwitchesChangeOnlyForExactlyOneOrZero) {
+  Store("[Main]\r\nFinalSound=2\r\nHoldSound=0\r\nStartSound=01\r\n"
+        "MinTray=1\r\n");
+  model_.options.startSound = false;
+
+  StartUp();
+
+  EXPECT_TRUE(model_.options.finalSound);
+  EXPECT_FALSE(model_.options.holdSound);
+  EXPECT_FALSE(model_.options.startSound);
+  EXPECT_TRUE(model_.options.minimizeToTray);
+  EXPECT_EQ(ReadKey("FinalSound"), "2");
+
+  ShutDown({});
+  EXPECT_EQ(ReadKey("FinalSound"), "1");
+  EXPECT_EQ(ReadKey("StartSound"), "0");
+}
+
+TEST_F(CardLifecycleTest, InvalidSwitchIsReplacedByItsDefault) {
+  Store("[Main]\r\nOnTop=yes\r\nHoldSound=\r\nMinTray=-1\r\n");
+  model_.options.holdSound = false;
+
+  StartUp();
+
+  EXPECT_TRUE(model_.options.stayOnTop);
+  EXPECT_TRUE(model_.options.holdSound);
+  EXPECT_TRUE(model_.options.minimizeToTray);
+  EXPECT_EQ(ReadKey("OnTop"), "1");
+  EXPECT_EQ(ReadKey("HoldSound"), "1");
+  EXPECT_EQ(ReadKey("MinTray"), "1");
+}
+
+struct StoredEdgeCase {
+  std::string stored;
+  std::optional<std::int32_t> top;
+  std::string storedAfterStart;
+};
+
+void PrintTo(const StoredEdgeCase &edge, std::ostream *out) {
+  *out << '"' << edge.stored << '"';
+}
+
+constexpr std::int32_t kMaxEdge = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMinEdge = std::numeric_limits<std::int32_t>::min();
+
+class StoredTopEdgeTest : public CardLifecycleTest,
+                          public ::testing::WithParamInterface<StoredEdgeCase> {
+};
+
+TEST_P(StoredTopEdgeTest, SetsTheTopEdgeOrLeavesItToTheLayout) {
+  const StoredEdgeCase &edge = GetParam();
+  Store("[Main]\r\nX=" + edge.stored + "\r\nY=0\r\n");
+
+  const StartupResult result = StartUp();
+
+  EXPECT_EQ(result.place.top, edge.top);
+  EXPECT_FALSE(result.place.left);
+  EXPECT_EQ(ReadKey("X"), edge.storedAfterStart);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StoredValues, StoredTopEdgeTest,
+    ::testing::Values(
+        // Above the primary screen and on a second screen: kept.
+        StoredEdgeCase{"-150", -150, "-150"},
+        StoredEdgeCase{"40000", 40000, "40000"},
+        StoredEdgeCase{"2147483647", kMaxEdge, "2147483647"},
+        StoredEdgeCase{"-2147483648", kMinEdge, "-2147483648"},
+        StoredEdgeCase{"0", std::nullopt, "0"},
+        // Not a 32-bit number: the layout place, and "0" stored.
+        StoredEdgeCase{"", std::nullopt, "0"},
+        StoredEdgeCase{"12a", std::nullopt, "0"},
+        StoredEdgeCase{"-", std::nullopt, "0"},
+        StoredEdgeCase{"--5", std::nullopt, "0"},
+        StoredEdgeCase{"+5", std::nullopt, "0"},
+        StoredEdgeCase{"2147483648", std::nullopt, "0"},
+        StoredEdgeCase{"99999999999", std::nullopt, "0"}));
+
+TEST_F(CardLifecycleTest, ZeroTopWithALeftEdgeSetsOnlyTheLeftEdge) {
+  Store("[Main]\r\nX=0\r\nY=300\r\n");
+
+  const StartupResult result = StartUp();
+
+  EXPECT_FALSE(result.place.top);
+  EXPECT_EQ(result.place.left, 300);
+}
+
+TEST_F(CardLifecycleTest, LowerCaseSectionAndMixedCaseKeysAreRead) {
+  const std::string file = "[main]\r\nonTop=0\r\nx=120\r\ny=-45\r\n"
+                           "finalsound=0\r\nHoldSound=0\r\nSTARTsound=0\r\n"
+                           "mintray=0\r\n";
+  Store(file);
+
+  const StartupResult result = StartUp();
+
+  EXPECT_EQ(model_.options, (game::CardOptions{.stayOnTop = false,
+                                               .minimizeToTray = false,
+                                               .startSound = false,
+                                               .holdSound = false,
+                                               .finalSound = false}));
+  EXPECT_EQ(result.place.top, 120);
+  EXPECT_EQ(result.place.left, -45);
+  EXPECT_EQ(Stored(), file);
+}
+
+TEST_F(CardLifecycleTest, ShutDownClosesTheLinkAndWritesTheSevenKeysInOrder) {
+  model_.options = {.stayOnTop = false,
+                    .minimizeToTray = true,
+                    .startSound = false,
+                    .holdSound = true,
+                    .finalSound = false};
+
+  ShutDown({.top = -300, .left = 50000});
+
+  EXPECT_EQ(library_.calls, std::vector<std::wstring>{L"KillDDE"});
+  EXPECT_EQ(Stored(), "[Main]\r\nFINALSOUND=0\r\nONTOP=0\r\nSTARTSOUND=0\r\n"
+                      "HOLDSOUND=1\r\nMINTRAY=1\r\nX=-300\r\nY=50000\r\n");
+}
+
+TEST_F(CardLifecycleTest, NextStartRestoresTheOptionsAndPlaceOfTheLastRun) {
+  StartUp();
+  model_.options.holdSound = false;
+  model_.options.minimizeToTray = false;
+  ShutDown({.top = -300, .left = 50000});
+  model_ = game::CardModel();
+
+  const StartupResult result = StartUp();
+
+  EXPECT_EQ(result.place.top, -300);
+  EXPECT_EQ(result.place.left, 50000);
+  EXPECT_FALSE(model_.options.holdSound);
+  EXPECT_FALSE(model_.options.minimizeToTray);
+  EXPECT_TRUE(model_.options.finalSound);
+}
+
+TEST_F(CardLifecycleTest, FailedChatLinkStillAppliesTheSettings) {
+  library_.initResult = 1;
+  Store("[Main]\r\nOnTop=0\r\nY=45\r\n");
+
+  const StartupResult result = StartUp();
+
+  EXPECT_FALSE(result.chatLinkOpen);
+  EXPECT_FALSE(model_.options.stayOnTop);
+  EXPECT_EQ(result.place.left, 45);
+}
+
+TEST_F(CardLifecycleTest, NoChatLibraryStillAppliesTheSettings) {
+  chat::ChatConnection withoutLibrary(nullptr, L"slotscard", pause_);
+  shell::IniSettingsStore settings(File());
+  Store("[Main]\r\nMinTray=0\r\n");
+
+  const StartupResult result =
+      shell::StartUpCard(withoutLibrary, settings, model_);
+  shell::ShutDownCard(withoutLibrary, settings, model_, {});
+
+  EXPECT_FALSE(result.chatLinkOpen);
+  EXPECT_FALSE(model_.options.minimizeToTray);
+  EXPECT_EQ(ReadKey("MinTray"), "0");
+}
+
+TEST_F(CardLifecycleTest, UnwritableFolderGivesDefaultsAndQuietFailures) {
+  Store("not a folder");
+  shell::IniSettingsStore settings(File() / "slots.ini");
+
+  const StartupResult result =
+      shell::StartUpCard(connection_, settings, model_);
+  shell::ShutDownCard(connection_, settings, model_, {.top = 15, .left = 30});
+
+  EXPECT_TRUE(model_.options.minimizeToTray);
+  EXPECT_FALSE(result.place.top);
+  EXPECT_EQ(Stored(), "not a folder");
+}
+
+TEST_F(CardLifecycleTest, GarbageFileGivesDefaultsAndIsKept) {
+  constexpr char kGarbage[] = "\0\xff\x01[Ma\rin=\n\x80=\x7f";
+  const std::string garbage(kGarbage, sizeof kGarbage - 1);
+  Store(garbage);
+
+  const StartupResult result = StartUp();
+
+  EXPECT_TRUE(model_.options.minimizeToTray);
+  EXPECT_FALSE(result.place.top);
+  EXPECT_EQ(Stored(), garbage + "\r\n" + kDefaultsFile);
+}
+
+} // namespace
+} // namespace slots::shell_test

@@ -1,0 +1,156 @@
+// The real loader and the real stdcall callbacks against the stand-in chat
+// library, copied into a scratch folder as the chat client's library.
+#include "chat/chat_connection.h"
+#include "win32/program_folder.h"
+#include "win32/wadapi_library.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace slots::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ChatLinkTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("slots_chat_link_" + std::to_string(GetCurrentProcessId()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    fs::copy_file(fs::path(ProgramFolder()) / STANDIN_WADAPI_DLL,
+                  folder_ / kChatLibraryFileName);
+    library_ = LoadWadapiLibrary(folder_ / kChatLibraryFileName);
+    ASSERT_NE(library_, nullptr);
+    connection_ = std::make_unique<chat::ChatConnection>(
+        library_.get(), L"slotscard", pause_);
+  }
+
+  void TearDown() override {
+    connection_.reset();
+    library_.reset();
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+
+  void WriteFixture(const char *name, const std::string &bytes) {
+    std::ofstream(folder_ / name, std::ios::binary) << bytes;
+  }
+
+  // Status scripts are read when the link opens.
+  void OpenLinkWithStatuses(const std::string &statuses) {
+    WriteFixture("standin_status.txt", statuses);
+    fs::remove(folder_ / "standin_calls.txt");
+    ASSERT_TRUE(connection_->OpenLink());
+  }
+
+  std::vector<std::string> RecordedCalls() {
+    std::ifstream file(folder_ / "standin_calls.txt", std::ios::binary);
+    std::vector<std::string> calls;
+    for (std::string line; std::getline(file, line);)
+      calls.push_back(line);
+    return calls;
+  }
+
+  fs::path folder_;
+  chat::SleepingRepeatPause pause_;
+  std::unique_ptr<chat::ChatLibrary> library_;
+  std::unique_ptr<chat::ChatConnection> connection_;
+};
+
+// The stand-in's texts are bytes of Windows-1252, the code page of an
+// English system and of Wine's default prefix.
+bool SystemCodePageIsWestern() { return GetACP() == 1252; }
+
+TEST_F(ChatLinkTest, FetchesTheWholeChatTextThroughTheCallbacks) {
+  if (!SystemCodePageIsWestern())
+    GTEST_SKIP() << "system code page is " << GetACP();
+  WriteFixture("standin_chat.txt",
+               "Ann: Your machinekeeper is Ann\r\n"
+               "ESP from D\xe9" "aler: FIRST: 05  09  14  :\r\n\r\n\r\n");
+  OpenLinkWithStatuses("");
+  connection_->ChatGetAllText();
+  EXPECT_EQ(connection_->DapiText(),
+            L"Ann: Your machinekeeper is Ann\r\n"
+            L"ESP from D\u00e9aler: FIRST: 05  09  14  :");
+  EXPECT_EQ(connection_->DapiStatus(), L"0");
+}
+
+TEST_F(ChatLinkTest, SendsPrivateMessagesInTheSystemCodePage) {
+  if (!SystemCodePageIsWestern())
+    GTEST_SKIP() << "system code page is " << GetACP();
+  OpenLinkWithStatuses("");
+  connection_->ChatSend(2, L"D\u00e9aler", L"I hold 1,0,1 \u00e0 vous");
+  const auto calls = RecordedCalls();
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0], "InitDDE\tslotscard");
+  EXPECT_EQ(calls[1], "DapiCommunicate\tslotscard\t2\tD\xe9"
+                      "aler\tI hold 1,0,1 \xe0 vous");
+  EXPECT_EQ(connection_->DapiLastMessage().first, L"standin");
+  EXPECT_EQ(connection_->DapiLastMessage().number, 7);
+  EXPECT_EQ(connection_->DapiLastMessage().second, L"message");
+}
+
+TEST_F(ChatLinkTest, RegistersWhenAskedAndRepeats) {
+  OpenLinkWithStatuses("10\n0\n");
+  connection_->ChatGetAllText();
+  const std::vector<std::string> expected = {
+      "InitDDE\tslotscard", "DapiGetAllText\tslotscard",
+      "DapiRegister\tslotscard", "DapiGetAllText\tslotscard"};
+  EXPECT_EQ(RecordedCalls(), expected);
+}
+
+TEST_F(ChatLinkTest, RepeatsWhileBusy) {
+  OpenLinkWithStatuses("6\n6\n6\n0\n");
+  connection_->ChatSend(2, L"Dealer", L"Register me!");
+  EXPECT_EQ(RecordedCalls().size(), 1u + 4u);
+}
+
+TEST_F(ChatLinkTest, NoStatusEndsTheRequest) {
+  OpenLinkWithStatuses("none\n");
+  connection_->ChatGetAllText();
+  EXPECT_EQ(RecordedCalls().size(), 1u + 1u);
+}
+
+TEST_F(ChatLinkTest, BusyForeverGivesUpQuietly) {
+  OpenLinkWithStatuses("6...\n");
+  connection_->ChatGetAllText();
+  EXPECT_EQ(RecordedCalls().size(),
+            1u + chat::ChatConnection::kMaxCallsPerRequest);
+}
+
+TEST_F(ChatLinkTest, ClosingTheLinkIsRecorded) {
+  OpenLinkWithStatuses("");
+  connection_->CloseLink();
+  EXPECT_EQ(RecordedCalls().back(), "KillDDE");
+}
+
+TEST_F(ChatLinkTest, FailedInitDDEIsReportedAsNoLink) {
+  WriteFixture("standin_init_result.txt", "1");
+  EXPECT_FALSE(connection_->OpenLink());
+}
+
+TEST(ChatLibraryLoader, MissingLibraryMeansNoChatLink) {
+  EXPECT_EQ(LoadWadapiLibrary(fs::temp_directory_path() / "no_such_dir" /
+                              kChatLibraryFileName),
+            nullptr);
+}
+
+TEST(ChatLibraryLoader, LibraryWithoutTheExportsMeansNoChatLink) {
+  wchar_t system[MAX_PATH] = {};
+  GetSystemDirectoryW(system, MAX_PATH);
+  EXPECT_EQ(LoadWadapiLibrary(fs::path(system) / L"version.dll"), nullptr);
+}
+
+} // namespace
+} // namespace slots::win32
