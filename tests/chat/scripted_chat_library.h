@@ -29,9 +29,10 @@ public:
   std::vector<Call> calls;
   ChatCallbacks *callbacks = nullptr;
 
-  std::int16_t InitDDE(const std::wstring &, ChatCallbacks &cb) override {
+  std::int16_t InitDDE(const std::wstring &applicationName,
+                       ChatCallbacks &cb) override {
     callbacks = &cb;
-    calls.push_back({L"InitDDE", {}, {}});
+    calls.push_back({L"InitDDE", {}, applicationName});
     return initResult;
   }
   void KillDDE() override { calls.push_back({L"KillDDE", {}, {}}); }
@@ -48,6 +49,13 @@ public:
     calls.push_back({L"DapiGetAllText", {}, {}});
     callbacks->DapiTextCallback(chatText);
     ReportStatus();
+  }
+
+  std::vector<std::wstring> CallKinds() const {
+    std::vector<std::wstring> kinds;
+    for (const Call &call : calls)
+      kinds.push_back(call.kind);
+    return kinds;
   }
 
   int CountCalls(std::wstring_view kind) const {

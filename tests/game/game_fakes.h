@@ -4,6 +4,7 @@
 #include "chat/chat_library.h"
 #include "chat/chat_line_search.h"
 #include "chat/chat_text_reader.h"
+#include "chat/scripted_chat_library.h"
 #include "game/card_interfaces.h"
 #include "game/card_model.h"
 
@@ -101,10 +102,7 @@ private:
   std::deque<std::wstring> queued_;
 };
 
-class NoPause final : public chat::RepeatPause {
-public:
-  void Pause(std::chrono::milliseconds) override {}
-};
+using chat::testing::NoPause;
 
 struct Box {
   std::wstring title;

@@ -1,6 +1,7 @@
 #include "shell/card_lifecycle.h"
 #include "shell/ini_file.h"
 
+#include "chat/scripted_chat_library.h"
 #include "shell_fakes.h"
 #include "temp_folder.h"
 
@@ -40,8 +41,8 @@ protected:
   }
 
   TempFolder folder_;
-  RecordingChatLibrary library_;
-  NoRepeatPause pause_;
+  chat::testing::ScriptedChatLibrary library_;
+  chat::testing::NoPause pause_;
   chat::ChatConnection connection_{&library_, L"slotscard", pause_};
   game::CardModel model_;
 };
@@ -51,7 +52,8 @@ TEST_F(CardLifecycleTest, FirstStartWritesTheSevenDefaultsInOrder) {
 
   EXPECT_EQ(Stored(), kDefaultsFile);
   EXPECT_TRUE(result.chatLinkOpen);
-  EXPECT_EQ(library_.calls, std::vector<std::wstring>{L"InitDDE slotscard"});
+  ASSERT_EQ(library_.CallKinds(), std::vector<std::wstring>{L"InitDDE"});
+  EXPECT_EQ(library_.calls[0].text, L"slotscard");
   EXPECT_FALSE(result.place.top);
   EXPECT_FALSE(result.place.left);
   // The tray option is off in the layout but a missing value turns it on.
@@ -191,7 +193,7 @@ TEST_F(CardLifecycleTest, ShutDownClosesTheLinkAndWritesTheSevenKeysInOrder) {
 
   ShutDown({.top = -300, .left = 50000});
 
-  EXPECT_EQ(library_.calls, std::vector<std::wstring>{L"KillDDE"});
+  EXPECT_EQ(library_.CallKinds(), std::vector<std::wstring>{L"KillDDE"});
   EXPECT_EQ(Stored(), "[Main]\r\nFINALSOUND=0\r\nONTOP=0\r\nSTARTSOUND=0\r\n"
                       "HOLDSOUND=1\r\nMINTRAY=1\r\nX=-300\r\nY=50000\r\n");
 }

@@ -1,46 +1,13 @@
 #pragma once
 
-#include "chat/chat_connection.h"
-#include "chat/chat_library.h"
 #include "shell/sound_player.h"
 
-#include <chrono>
-#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace slots::shell_test {
-
-// Records the calls that matter at start-up and shut-down.
-class RecordingChatLibrary final : public chat::ChatLibrary {
-public:
-  std::int16_t initResult = 0;
-  std::vector<std::wstring> calls;
-
-  std::int16_t InitDDE(const std::wstring &applicationName,
-                       chat::ChatCallbacks &) override {
-    calls.push_back(L"InitDDE " + applicationName);
-    return initResult;
-  }
-  void KillDDE() override { calls.push_back(L"KillDDE"); }
-  void DapiRegister(const std::wstring &) override {
-    calls.push_back(L"DapiRegister");
-  }
-  void DapiCommunicate(const std::wstring &, std::int16_t, const std::wstring &,
-                       const std::wstring &) override {
-    calls.push_back(L"DapiCommunicate");
-  }
-  void DapiGetAllText(const std::wstring &) override {
-    calls.push_back(L"DapiGetAllText");
-  }
-};
-
-class NoRepeatPause final : public chat::RepeatPause {
-public:
-  void Pause(std::chrono::milliseconds) override {}
-};
 
 struct PlayedSound {
   std::wstring path;
