@@ -11,7 +11,7 @@ fi
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win32 -j"$(nproc)" --target slotscard
-source scripts/wine-env.sh build/win32
+source scripts/wine-env.sh build/win32/wineprefix
 
 card="$root/build/win32/src/win32/slotscard.exe"
 if [[ -n "${DISPLAY:-}" ]]; then

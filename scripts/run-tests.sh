@@ -27,7 +27,7 @@ echo "== Windows build and tests under Wine"
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win32 -j"$jobs"
-source scripts/wine-env.sh build/win32
+source scripts/wine-env.sh build/win32/wineprefix
 wineserver -p
 trap 'wineserver -k || true' EXIT
 xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 96' \

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+namespace slots::win32 {
+
+inline constexpr wchar_t kTrayTip[] = L"Slots Card";
+
+// The card's icon in the notification area while the card hides there. The
+// icon goes when the card is restored and, at the latest, when this object
+// goes, so no ghost icon is left behind.
+class TrayIcon {
+public:
+  TrayIcon() = default;
+  TrayIcon(const TrayIcon &) = delete;
+  TrayIcon &operator=(const TrayIcon &) = delete;
+  ~TrayIcon() { Remove(); }
+
+  // Mouse events on the icon reach the window as kTrayCallbackMessage.
+  void Add(HWND window, HICON icon);
+  void Remove();
+
+private:
+  HWND window_ = nullptr;
+};
+
+} // namespace slots::win32

@@ -1,0 +1,52 @@
+# UI tests: a driver that starts the real card beside the stand-in chat
+# library and plays it with window messages, as a player would.
+set(CARD_UI_FOLDER ${CMAKE_CURRENT_BINARY_DIR}/card_ui)
+
+file(GLOB CARD_UI_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+add_executable(card_ui_tests ${CARD_UI_SOURCES})
+set_target_properties(card_ui_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY
+                                               ${CARD_UI_FOLDER})
+target_include_directories(card_ui_tests PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_compile_definitions(card_ui_tests PRIVATE
+  UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
+  STANDIN_WADAPI_DLL=L"$<TARGET_FILE_NAME:standin_wadapi>")
+target_link_libraries(card_ui_tests PRIVATE gtest gtest_main user32 gdi32)
+target_link_options(card_ui_tests PRIVATE -static -static-libgcc
+                    -static-libstdc++)
+
+# The programs under test, copied beside the driver whenever they change.
+set(CARD_UI_PROGRAMS_COPIED ${CARD_UI_FOLDER}/programs_copied.stamp)
+add_custom_command(
+  OUTPUT ${CARD_UI_PROGRAMS_COPIED}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CARD_UI_FOLDER}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:slotscard>
+          $<TARGET_FILE:standin_wadapi> ${CARD_UI_FOLDER}
+  COMMAND ${CMAKE_COMMAND} -E touch ${CARD_UI_PROGRAMS_COPIED}
+  DEPENDS slotscard standin_wadapi)
+add_custom_target(card_ui_programs ALL DEPENDS ${CARD_UI_PROGRAMS_COPIED})
+add_dependencies(card_ui_tests card_ui_programs)
+
+add_test(NAME win32_card_ui COMMAND card_ui_tests
+         WORKING_DIRECTORY ${CARD_UI_FOLDER})
+set_tests_properties(win32_card_ui PROPERTIES
+  TIMEOUT 900 FIXTURES_REQUIRED card_ui_screenshots)
+
+# The same window at 120 and 144 dpi, each in a Wine prefix of its own.
+foreach(dpi 120 144)
+  add_test(NAME win32_card_ui_${dpi}dpi
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run_at_dpi.sh ${dpi}
+                   $<TARGET_FILE:card_ui_tests>)
+  set_tests_properties(win32_card_ui_${dpi}dpi PROPERTIES
+    TIMEOUT 900 FIXTURES_REQUIRED card_ui_screenshots)
+endforeach()
+
+# The driver saves BMP screenshots; turn them into PNG files for viewing.
+find_program(IMAGEMAGICK_CONVERT convert)
+if(IMAGEMAGICK_CONVERT)
+  add_test(NAME win32_card_ui_screenshots
+           COMMAND ${CMAKE_COMMAND} -DCONVERT=${IMAGEMAGICK_CONVERT}
+                   -DFOLDER=${CARD_UI_FOLDER}
+                   -P ${CMAKE_CURRENT_LIST_DIR}/screenshots_to_png.cmake)
+  set_tests_properties(win32_card_ui_screenshots PROPERTIES
+    FIXTURES_CLEANUP card_ui_screenshots)
+endif()

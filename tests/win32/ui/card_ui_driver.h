@@ -1,0 +1,110 @@
+#pragma once
+
+#include "win32/gdi_handles.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Drives a real slotscard.exe from the outside, as a player would, with
+// window messages; every wait polls until its condition holds or a generous
+// patience runs out.
+namespace slots::ui_test {
+
+inline constexpr std::chrono::milliseconds kPatience{30000};
+
+std::filesystem::path DriverFolder();
+// Where the screenshots go, beside the driver in the build folder: the folder
+// SLOTS_UI_SCREENSHOTS names, else "screenshots".
+std::filesystem::path ScreenshotFolder();
+
+// True as soon as the condition holds; false if it never did.
+bool WaitFor(const std::function<bool()> &condition,
+             std::chrono::milliseconds patience = kPatience);
+
+// A fresh folder holding a copy of the card and, unless asked otherwise, the
+// stand-in chat library as wadapi.dll.
+class CardFolder {
+public:
+  explicit CardFolder(const std::string &name, bool withChatLibrary = true);
+  const std::filesystem::path &Path() const { return path_; }
+
+  // The chat client's whole text, lines joined with CR LF.
+  void WriteChat(const std::vector<std::string> &lines);
+  void AppendChatLine(const std::string &line);
+  // What the stand-in recorded: one call per entry, fields split at TABs.
+  std::vector<std::vector<std::string>> ChatCalls() const;
+  bool HasChatCall(const std::vector<std::string> &call) const;
+
+  void WriteSettings(const std::string &content) const;
+  // slots.ini, line by line without line ends.
+  std::vector<std::string> SettingsLines() const;
+
+private:
+  void WriteFile(const std::string &name, const std::string &content) const;
+  std::string ReadFile(const std::string &name) const;
+
+  std::filesystem::path path_;
+  std::vector<std::string> chat_;
+};
+
+// A running card. Ended by force if a test leaves it running.
+class CardProcess {
+public:
+  explicit CardProcess(const CardFolder &folder);
+  CardProcess(const CardProcess &) = delete;
+  CardProcess &operator=(const CardProcess &) = delete;
+  ~CardProcess();
+
+  // The card window, once it is shown; null when it never appeared.
+  HWND Window() const { return window_; }
+  HWND Control(int id) const { return GetDlgItem(window_, id); }
+  // A visible top-level window of the card's process, or null.
+  HWND FindWindowOfCard(const wchar_t *className,
+                        const std::wstring &caption) const;
+  HWND WaitForWindowOfCard(const wchar_t *className,
+                           const std::wstring &caption) const;
+  // Every visible top-level window of the class, topmost first.
+  std::vector<HWND> WindowsOfCard(const wchar_t *className) const;
+  // Closes the card as its close button does and waits for the program to
+  // end.
+  bool Close();
+  bool HasEnded() const;
+
+private:
+  win32::UniqueKernelHandle process_;
+  DWORD processId_ = 0;
+  HWND window_ = nullptr;
+};
+
+std::wstring TextOf(HWND window);
+bool IsEnabled(HWND window);
+// Screen rectangle of a window and of its client area.
+RECT ScreenRect(HWND window);
+RECT ClientScreenRect(HWND window);
+
+void ClickButton(HWND button);
+// A press and release of the left button, as the player clicks a label.
+void ClickLabel(HWND label);
+void ChooseMenuItem(HWND card, int itemId);
+// The keyboard focus of the window's thread.
+HWND FocusOfThread(HWND window);
+void PressKey(HWND window, WORD key);
+
+inline constexpr wchar_t kMessageBoxClass[] = L"#32770";
+inline constexpr wchar_t kPopupMenuClass[] = L"#32768";
+std::wstring MessageBoxText(HWND box);
+// The buttons a message box offers: IDOK, IDYES, ...
+std::vector<int> MessageBoxButtons(HWND box);
+void AnswerMessageBox(HWND box, int answer);
+
+COLORREF ScreenPixel(POINT point);
+// What the screen shows there, as a BMP file in the screenshot folder.
+void SaveScreenshot(const RECT &area, const std::wstring &name);
+void SaveScreenshot(HWND window, const std::wstring &name);
+
+} // namespace slots::ui_test
