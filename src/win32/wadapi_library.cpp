@@ -50,7 +50,8 @@ void __stdcall OnText(const char *text) {
 struct ModuleDeleter {
   void operator()(HMODULE module) const { FreeLibrary(module); }
 };
-using ModuleHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;
+using ModuleHandle =
+    std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;
 
 template <typename Function>
 Function FindExport(HMODULE module, const char *name) {

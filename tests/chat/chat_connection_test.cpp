@@ -129,17 +129,17 @@ using namespace std::string_literals;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DeliveredTextTrimming,
-    ::testing::Values(
-        TrimCase{L"abc\r\n\r\n", L"abc"},
-        // NUL as the 10th character keeps the first five.
-        TrimCase{L"abcdefghi\0tail"s, L"abcde"},
-        TrimCase{L"abc\r\nfghi\0tail"s, L"abc"},
-        // NUL as the 3rd character: nothing is cut.
-        TrimCase{L"ab\0defg"s, L"ab\0defg"s},
-        TrimCase{L"abcde\0"s, L"a"}, TrimCase{L"abcd\0x"s, L"abcd\0x"s},
-        TrimCase{L"\r\n\r\n\r\n", L""},
-        TrimCase{L"line\r\n\n", L"line\r\n\n"},
-        TrimCase{L"\u00e9t\u00e9\r\n", L"\u00e9t\u00e9"}));
+    ::testing::Values(TrimCase{L"abc\r\n\r\n", L"abc"},
+                      // NUL as the 10th character keeps the first five.
+                      TrimCase{L"abcdefghi\0tail"s, L"abcde"},
+                      TrimCase{L"abc\r\nfghi\0tail"s, L"abc"},
+                      // NUL as the 3rd character: nothing is cut.
+                      TrimCase{L"ab\0defg"s, L"ab\0defg"s},
+                      TrimCase{L"abcde\0"s, L"a"},
+                      TrimCase{L"abcd\0x"s, L"abcd\0x"s},
+                      TrimCase{L"\r\n\r\n\r\n", L""},
+                      TrimCase{L"line\r\n\n", L"line\r\n\n"},
+                      TrimCase{L"\u00e9t\u00e9\r\n", L"\u00e9t\u00e9"}));
 
 } // namespace
 } // namespace slots::chat

@@ -32,8 +32,8 @@ protected:
                   folder_ / kChatLibraryFileName);
     library_ = LoadWadapiLibrary(folder_ / kChatLibraryFileName);
     ASSERT_NE(library_, nullptr);
-    connection_ = std::make_unique<chat::ChatConnection>(
-        library_.get(), L"slotscard", pause_);
+    connection_ = std::make_unique<chat::ChatConnection>(library_.get(),
+                                                         L"slotscard", pause_);
   }
 
   void TearDown() override {
@@ -75,9 +75,9 @@ bool SystemCodePageIsWestern() { return GetACP() == 1252; }
 TEST_F(ChatLinkTest, FetchesTheWholeChatTextThroughTheCallbacks) {
   if (!SystemCodePageIsWestern())
     GTEST_SKIP() << "system code page is " << GetACP();
-  WriteFixture("standin_chat.txt",
-               "Ann: Your machinekeeper is Ann\r\n"
-               "ESP from D\xe9" "aler: FIRST: 05  09  14  :\r\n\r\n\r\n");
+  WriteFixture("standin_chat.txt", "Ann: Your machinekeeper is Ann\r\n"
+                                   "ESP from D\xe9"
+                                   "aler: FIRST: 05  09  14  :\r\n\r\n\r\n");
   OpenLinkWithStatuses("");
   connection_->ChatGetAllText();
   EXPECT_EQ(connection_->DapiText(),

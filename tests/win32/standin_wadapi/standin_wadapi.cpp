@@ -92,7 +92,8 @@ __declspec(dllexport) short __stdcall KillDDE() {
   return 0;
 }
 
-__declspec(dllexport) short __stdcall DapiRegister(const char *applicationName) {
+__declspec(dllexport) short __stdcall DapiRegister(
+    const char *applicationName) {
   RecordCall(std::string("DapiRegister\t") + applicationName);
   return 0;
 }
