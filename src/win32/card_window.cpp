@@ -22,7 +22,6 @@ namespace {
 constexpr DWORD kCardStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kCardExStyle = 0;
-constexpr UINT kDpiChangedMessage = 0x02E0;
 constexpr int kIconSize = 32;
 
 } // namespace
@@ -138,7 +137,7 @@ LRESULT CardWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
     }
     return 0;
   case kDpiChangedMessage:
-    ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+    ChangeDpi(HIWORD(wParam), lParam);
     return 0;
   case WM_CLOSE:
     ShutDown();
@@ -267,12 +266,10 @@ void CardWindow::RestoreFromTray() {
   tray_.Remove();
 }
 
-void CardWindow::ChangeDpi(int dpi, const RECT &suggested) {
+void CardWindow::ChangeDpi(int dpi, LPARAM suggestedRect) {
   dpi_ = dpi;
   controls_.ApplyDpi(dpi);
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top,
-               suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveToSuggestedRect(window_, suggestedRect);
   Sync();
 }
 

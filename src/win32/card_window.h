@@ -54,7 +54,7 @@ private:
   LRESULT ColourStatic(HDC dc, HWND control);
   void MinimizeToTray();
   void RestoreFromTray();
-  void ChangeDpi(int dpi, const RECT &suggested);
+  void ChangeDpi(int dpi, LPARAM suggestedRect);
   void ShutDown();
   void Sync();
   void SyncPayoutWindow();

@@ -80,4 +80,12 @@ int FontHeightForPoints(int hundredthsOfPoint, int dpi) {
   return -MulDiv(hundredthsOfPoint, dpi, 7200);
 }
 
+void MoveToSuggestedRect(HWND window, LPARAM suggestedRect) {
+  const RECT *suggested = reinterpret_cast<const RECT *>(suggestedRect);
+  SetWindowPos(window, nullptr, suggested->left, suggested->top,
+               suggested->right - suggested->left,
+               suggested->bottom - suggested->top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 } // namespace slots::win32

@@ -23,6 +23,11 @@ RECT TwipsToPixelRect(int left, int top, int width, int height, int dpi);
 // The outer rectangle of a window whose client area is the given one.
 RECT OuterRectForClient(RECT client, DWORD style, DWORD exStyle, int dpi);
 
+// The message a window gets when it moves to a screen of another DPI.
+inline constexpr UINT kDpiChangedMessage = 0x02E0;
+// Moves the window to the rectangle that message suggests (its lParam).
+void MoveToSuggestedRect(HWND window, LPARAM suggestedRect);
+
 // LOGFONT height for a point size given in hundredths of a point.
 int FontHeightForPoints(int hundredthsOfPoint, int dpi);
 

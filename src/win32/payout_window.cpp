@@ -15,7 +15,6 @@ namespace {
 constexpr DWORD kPayoutStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kPayoutExStyle = 0;
 constexpr int kGapBelowCardTwips = 10;
-constexpr UINT kDpiChangedMessage = 0x02E0;
 
 RECT LabelRect(const PayoutRow &row, int dpi) {
   return TwipsToPixelRect(row.labelLeft, row.labelTop, kPayoutLabelWidthTwips,
@@ -144,15 +143,10 @@ LRESULT PayoutWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
   case WM_CLOSE:
     closedByPlayer_();
     return 0;
-  case kDpiChangedMessage: {
+  case kDpiChangedMessage:
     ApplyDpi(HIWORD(wParam));
-    const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
-    SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left,
-                 suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToSuggestedRect(window, lParam);
     return 0;
-  }
   case WM_NCDESTROY:
     window_ = nullptr;
     break;

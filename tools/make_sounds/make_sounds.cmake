@@ -2,7 +2,11 @@
 # so the repository holds no recordings.
 find_program(SLOTS_HOST_CXX NAMES c++ g++ REQUIRED)
 set(make_sounds_source ${CMAKE_CURRENT_LIST_DIR}/make_sounds.cpp)
-set(make_sounds_tool ${CMAKE_BINARY_DIR}/tools/make_sounds)
+if(CMAKE_HOST_WIN32)
+  set(make_sounds_tool ${CMAKE_BINARY_DIR}/tools/make_sounds.exe)
+else()
+  set(make_sounds_tool ${CMAKE_BINARY_DIR}/tools/make_sounds)
+endif()
 set(card_sound_files start.wav hold.wav w_sounds/fanfare.wav w_sounds/chime.wav
     w_sounds/coins.wav l_sounds/fall.wav l_sounds/buzz.wav l_sounds/slide.wav)
 list(TRANSFORM card_sound_files PREPEND ${CMAKE_CURRENT_BINARY_DIR}/
