@@ -1,5 +1,7 @@
 #include "win32/dpi_scaling.h"
 
+#include "win32/gdi_handles.h"
+
 namespace slots::win32 {
 namespace {
 
@@ -19,9 +21,8 @@ const HANDLE kPerMonitorAwareV2 =
     reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
 
 int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
   return dpi > 0 ? dpi : kDefaultDpi;
 }
 
