@@ -24,6 +24,17 @@ constexpr DWORD kCardStyle =
 constexpr DWORD kCardExStyle = 0;
 constexpr int kIconSize = 32;
 
+// BN_CLICKED and STN_CLICKED share a code. A label turns the second of two
+// quick clicks into a double click, which is still a click for the player.
+bool IsClick(int id, int code) {
+  if (code == BN_CLICKED) {
+    return true;
+  }
+  const ControlLayout *layout = FindCardControlLayout(id);
+  return code == STN_DBLCLK && layout != nullptr &&
+         layout->kind == ControlKind::Label;
+}
+
 } // namespace
 
 CardWindow::CardWindow(HINSTANCE instance, game::CardModel &model,
@@ -162,9 +173,8 @@ void CardWindow::OnCommand(int id, int code, HWND control) {
       }
       return;
     }
-    // BN_CLICKED and STN_CLICKED; a disabled control takes no clicks, even
-    // ones posted to it.
-    if (code != BN_CLICKED || !IsWindowEnabled(control)) {
+    // A disabled control takes no clicks, even ones posted to it.
+    if (!IsClick(id, code) || !IsWindowEnabled(control)) {
       return;
     }
   }

@@ -212,5 +212,17 @@ TEST(CardGameUi, ResetMidGameNeedsAFreeGameBeforeTheNextStart) {
   ASSERT_TRUE(card.Close());
 }
 
+TEST(CardGameUi, TwoQuickClicksOnAHoldLabelHoldAndReleaseTheReel) {
+  CardFolder folder("quick_holds");
+  CardProcess card(folder);
+  ASSERT_NE(card.Window(), nullptr);
+
+  DoubleClickLabel(card.Control(kLabel9));
+  ClickLabel(card.Control(kLabel8));
+  ASSERT_TRUE(WaitFor([&] { return ShowsRed(card.Control(kLabel8)); }));
+  EXPECT_FALSE(ShowsRed(card.Control(kLabel9)));
+  ASSERT_TRUE(card.Close());
+}
+
 } // namespace
 } // namespace slots::ui_test

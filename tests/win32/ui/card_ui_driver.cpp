@@ -259,6 +259,11 @@ void ClickButton(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
 void ClickLabel(HWND label) { PostClick(label, WM_LBUTTONDOWN, WM_LBUTTONUP); }
 
+void DoubleClickLabel(HWND label) {
+  PostClick(label, WM_LBUTTONDOWN, WM_LBUTTONUP);
+  PostClick(label, WM_LBUTTONDBLCLK, WM_LBUTTONUP);
+}
+
 void ChooseMenuItem(HWND card, int itemId) {
   PostMessageW(card, WM_COMMAND, MAKEWPARAM(itemId, 0), 0);
 }

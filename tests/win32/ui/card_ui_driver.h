@@ -90,6 +90,8 @@ RECT ClientScreenRect(HWND window);
 void ClickButton(HWND button);
 // A press and release of the left button, as the player clicks a label.
 void ClickLabel(HWND label);
+// Two quick clicks: the system turns the second press into a double click.
+void DoubleClickLabel(HWND label);
 void ChooseMenuItem(HWND card, int itemId);
 // The keyboard focus of the window's thread.
 HWND FocusOfThread(HWND window);
