@@ -34,14 +34,12 @@ ChatConnection::ChatConnection(ChatLibrary *library,
 bool ChatConnection::OpenLink() {
   if (library_ == nullptr)
     return false;
-  linkOpen_ = library_->InitDDE(applicationName_, *this) == 0;
-  return linkOpen_;
+  return library_->InitDDE(applicationName_, *this) == 0;
 }
 
 void ChatConnection::CloseLink() {
   if (library_ != nullptr)
     library_->KillDDE();
-  linkOpen_ = false;
 }
 
 template <typename Request> void ChatConnection::RunRequest(Request request) {

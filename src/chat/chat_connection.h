@@ -45,7 +45,6 @@ public:
   // Opens the link; false when there is no library or InitDDE fails.
   bool OpenLink();
   void CloseLink();
-  bool IsLinkOpen() const { return linkOpen_; }
 
   void ChatSend(std::int32_t kind, const std::wstring &user,
                 const std::wstring &text);
@@ -69,7 +68,6 @@ private:
   ChatLibrary *library_;
   std::wstring applicationName_;
   RepeatPause &pause_;
-  bool linkOpen_ = false;
   std::wstring dapiStatus_;
   std::wstring dapiText_;
   LastMessage dapiLastMessage_;

@@ -4,9 +4,11 @@
 
 namespace slots::chat {
 
-std::wstring ChatLineSearch::FetchNewestLine() {
+std::optional<std::wstring> ChatLineSearch::FetchNewestLineOfNewText() {
   connection_.DapiText().clear();
   connection_.ChatGetAllText();
+  if (connection_.DapiText().empty())
+    return std::nullopt;
   // The reader keeps the text; the delivered copy is not needed again.
   return reader_.ReadChatLine(std::exchange(connection_.DapiText(), {}));
 }

@@ -16,9 +16,9 @@ public:
   ChatLineSearch(ChatConnection &connection, ChatTextReader &reader)
       : connection_(connection), reader_(reader) {}
 
-  // Clears the delivered text, fetches the chat and returns its newest line.
-  // An empty delivery continues the walk the reader remembers.
-  std::wstring FetchNewestLine();
+  // Clears the delivered text, fetches the chat and starts a walk over it.
+  // Empty when nothing was delivered: no earlier walk is continued then.
+  std::optional<std::wstring> FetchNewestLineOfNewText();
   // The next older line, or "qmerror".
   std::wstring ReadOlderLine();
   // Fetches the chat and returns the newest line holding the marker.

@@ -1,6 +1,5 @@
 #include "game/final_spin.h"
 
-#include "chat/chat_text_reader.h"
 #include "game/reel_symbols.h"
 #include "game/spin_line.h"
 
@@ -25,16 +24,16 @@ struct FinalSearch {
 
 // Walks back from the newest line of a fresh fetch to the newest final line,
 // but not past the current game's first spin: a final older than that
-// belongs to an earlier game. The walk is its own: a fetch that delivered
-// nothing finds nothing, where the shared reader would go on with an earlier
-// walk whose lines all lie before the first spin it stopped at.
-FinalSearch FindCurrentFinalLine(chat::ChatConnection &connection) {
-  connection.DapiText().clear();
-  connection.ChatGetAllText();
-  chat::ChatTextReader reader;
-  for (std::wstring line =
-           reader.ReadChatLine(std::exchange(connection.DapiText(), {}));
-       !chat::IsNoMoreLines(line); line = reader.ReadChatLine({})) {
+// belongs to an earlier game. A fetch that delivered nothing finds nothing:
+// going on with an earlier walk would only meet lines older than the first
+// spin that walk stopped at.
+FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat) {
+  std::optional<std::wstring> newest = chat.FetchNewestLineOfNewText();
+  if (!newest) {
+    return {};
+  }
+  for (std::wstring line = std::move(*newest); !chat::IsNoMoreLines(line);
+       line = chat.ReadOlderLine()) {
     if (chat::LineContains(line, kFinalSpinMarker)) {
       return {.line = std::move(line)};
     }
@@ -89,10 +88,10 @@ void Final(CardContext &card) {
   if (!model.steps.final || model.hostName.empty()) {
     return;
   }
-  FinalSearch search = FindCurrentFinalLine(card.chat.Connection());
+  FinalSearch search = FindCurrentFinalLine(card.chat);
   if (search.firstSpinMet) {
     // The final may have arrived since; look once more in a fresh text.
-    search = FindCurrentFinalLine(card.chat.Connection());
+    search = FindCurrentFinalLine(card.chat);
     if (!search.line) {
       card.dialogs.ShowNotice(std::wstring(kNoFinalTitle),
                               std::wstring(kNoFinalNotice));
