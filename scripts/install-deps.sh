@@ -23,7 +23,7 @@ done
 if ((${#missing[@]} > 0)); then
   echo "Installing: ${missing[*]}"
   apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 elif [[ -n "${needs_update:-}" ]]; then
   apt-get update
 fi
