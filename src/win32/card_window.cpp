@@ -153,6 +153,13 @@ LRESULT CardWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
   case WM_CLOSE:
     ShutDown();
     return 0;
+  case WM_ENDSESSION:
+    // Logging off ends the program without closing the card: keep the
+    // player's settings and leave no icon behind all the same.
+    if (wParam != FALSE) {
+      SaveAndLetGo();
+    }
+    return 0;
   case WM_DESTROY:
     PostQuitMessage(0);
     return 0;
@@ -284,11 +291,19 @@ void CardWindow::ChangeDpi(int dpi, LPARAM suggestedRect) {
 }
 
 void CardWindow::ShutDown() {
+  SaveAndLetGo();
+  payout_.Destroy();
+  DestroyWindow(window_);
+}
+
+void CardWindow::SaveAndLetGo() {
+  if (shutDown_) {
+    return;
+  }
+  shutDown_ = true;
   shell::ShutDownCard(services_.connection, services_.settings, model_,
                       OuterTopLeftTwips(window_, dpi_));
   tray_.Remove();
-  payout_.Destroy();
-  DestroyWindow(window_);
 }
 
 void CardWindow::Sync() {

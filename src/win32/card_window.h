@@ -55,6 +55,9 @@ private:
   void MinimizeToTray();
   void RestoreFromTray();
   void ChangeDpi(int dpi, LPARAM suggestedRect);
+  // Closes the chat link, writes the settings and removes the tray icon,
+  // once.
+  void SaveAndLetGo();
   void ShutDown();
   void Sync();
   void SyncPayoutWindow();
@@ -70,6 +73,7 @@ private:
   // An action is running; clicks that arrive meanwhile (while one of its
   // message boxes is open) are dropped.
   bool actionRunning_ = false;
+  bool shutDown_ = false;
   CardControls controls_;
   SolidBrushes brushes_;
   OptionsMenu menu_;

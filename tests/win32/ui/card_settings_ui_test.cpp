@@ -67,6 +67,23 @@ TEST(CardSettingsUi, FirstStartWritesDefaultsAndTheNextStartRestoresThePlace) {
   ASSERT_TRUE(again.Close());
 }
 
+TEST(CardSettingsUi, LoggingOffSavesTheSettingsAsClosingDoes) {
+  CardFolder folder("log_off");
+  CardProcess card(folder);
+  ASSERT_NE(card.Window(), nullptr);
+  ChooseMenuItem(card.Window(), kMnuStartSound);
+
+  PostMessageW(card.Window(), WM_ENDSESSION, TRUE, 0);
+  ASSERT_TRUE(WaitFor([&] {
+    const Lines lines = folder.SettingsLines();
+    return std::find(lines.begin(), lines.end(), "STARTSOUND=0") != lines.end();
+  }));
+  EXPECT_TRUE(folder.HasChatCall(Lines{"KillDDE"}));
+  ASSERT_TRUE(card.Close());
+  const auto calls = folder.ChatCalls();
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), Lines{"KillDDE"}), 1);
+}
+
 TEST(CardSettingsUi, PlaceAboveTheScreenEdgeIsKept) {
   CardFolder folder("settings_negative_place");
   folder.WriteSettings("[Main]\r\nONTOP=1\r\nX=-150\r\nY=300\r\n");
