@@ -43,7 +43,7 @@ std::array<bool, 3> HoldsShownRed(const CardProcess &card) {
 int TextWidthAtCardFont(const std::wstring &text) {
   // The credit label's font: MS Sans Serif 8.25 point at the screen's DPI.
   win32::WindowDc screen(nullptr);
-  const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+  const int dpi = ScreenDpi();
   win32::UniqueFont font(CreateFontW(
       -MulDiv(825, dpi, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,

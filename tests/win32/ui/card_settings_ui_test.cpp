@@ -23,10 +23,6 @@ POINT ClientTopLeft(HWND window) {
   return POINT{client.left, client.top};
 }
 
-bool IsTopmost(HWND window) {
-  return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
 // The layout puts the client area at 1395, 2295 twips: 93, 153 at 96 dpi.
 constexpr POINT kLayoutClientTopLeft{93, 153};
 

@@ -242,6 +242,15 @@ std::wstring TextOf(HWND window) {
 
 bool IsEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
 
+bool IsTopmost(HWND window) {
+  return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+int ScreenDpi() {
+  win32::WindowDc screen(nullptr);
+  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
+}
+
 RECT ScreenRect(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);

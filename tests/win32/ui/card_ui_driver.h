@@ -83,6 +83,9 @@ private:
 
 std::wstring TextOf(HWND window);
 bool IsEnabled(HWND window);
+bool IsTopmost(HWND window);
+// Dots per inch of the screen the card is drawn on.
+int ScreenDpi();
 // Screen rectangle of a window and of its client area.
 RECT ScreenRect(HWND window);
 RECT ClientScreenRect(HWND window);

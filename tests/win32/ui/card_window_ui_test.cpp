@@ -12,11 +12,6 @@ namespace {
 
 using namespace slots::win32;
 
-int ScreenDpi() {
-  win32::WindowDc screen(nullptr);
-  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
-}
-
 int Pixels(int twips) { return MulDiv(twips, ScreenDpi(), 1440); }
 
 RECT PlaceInClient(HWND window, HWND control) {
@@ -28,10 +23,6 @@ RECT PlaceInClient(HWND window, HWND control) {
 RECT TwipsRect(int left, int top, int width, int height) {
   return RECT{Pixels(left), Pixels(top), Pixels(left + width),
               Pixels(top + height)};
-}
-
-bool IsTopmost(HWND window) {
-  return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 struct ExpectedControl {
