@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Windows program and runs it under Wine.
+# Builds the Windows program and runs it under Wine: the 32-bit card where
+# this machine runs 32-bit programs, the 64-bit build of it elsewhere.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -8,14 +9,22 @@ if [[ $(id -u) -eq 0 ]]; then
   bash scripts/install-deps.sh
 fi
 
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+source scripts/wine-arch.sh
+echo "$SLOTS_WINE_WHY" | sed 's/the Windows tests run on/running/'
+if [[ $SLOTS_WINE_ARCH == win64 ]]; then
+  toolchain=mingw-x86_64.cmake
+else
+  toolchain=mingw-i686.cmake
+fi
+build="build/$SLOTS_WINE_ARCH"
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win32 -j"$(nproc)" --target slotscard
-source scripts/wine-env.sh build/win32/wineprefix
+cmake --build "$build" -j"$(nproc)" --target slotscard card_sounds
+source scripts/wine-env.sh "$build/wineprefix"
 
-card="$root/build/win32/src/win32/slotscard.exe"
+card="$root/$build/src/win32/slotscard.exe"
 if [[ -n "${DISPLAY:-}" ]]; then
-  exec wine "$card"
+  exec "$SLOTS_WINE" "$card"
 fi
 echo "No display: running the card in a virtual X screen (close it with Ctrl+C)."
-exec xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 96' wine "$card"
+exec xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 96' "$SLOTS_WINE" "$card"

@@ -23,12 +23,29 @@ cmake --build build/sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
 
-echo "== Windows build and tests under Wine"
+source scripts/wine-arch.sh
+echo "== Windows: $SLOTS_WINE_WHY"
+
+# The 32-bit program ships, so it and its package are built on every machine.
+echo "== Windows 32-bit build and package"
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win32 -j"$jobs"
-source scripts/wine-env.sh build/win32/wineprefix
+(cd build/win32 && cpack -G ZIP >/dev/null)
+package="$root/build/win32/slotscard-1.4-win32.zip"
+echo "package: $package"
+
+if [[ $SLOTS_WINE_ARCH == win64 ]]; then
+  echo "== Windows 64-bit build of the same sources, for the tests"
+  cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DSLOTS_PACKAGE_ZIP="$package" >/dev/null
+  cmake --build build/win64 -j"$jobs"
+fi
+
+echo "== Windows tests under Wine ($SLOTS_WINE_ARCH)"
+tested="build/$SLOTS_WINE_ARCH"
+source scripts/wine-env.sh "$tested/wineprefix"
 wineserver -p
 trap 'wineserver -k || true' EXIT
 xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 96' \
-  ctest --test-dir build/win32 --output-on-failure
+  ctest --test-dir "$tested" --output-on-failure

@@ -10,7 +10,7 @@ target_include_directories(card_ui_tests PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(card_ui_tests PRIVATE
   UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
   STANDIN_WADAPI_DLL=L"$<TARGET_FILE_NAME:standin_wadapi>")
-target_link_libraries(card_ui_tests PRIVATE gtest gtest_main user32 gdi32)
+target_link_libraries(card_ui_tests PRIVATE gtest gtest_main user32 gdi32 version)
 target_link_options(card_ui_tests PRIVATE -static -static-libgcc
                     -static-libstdc++)
 
@@ -26,15 +26,26 @@ add_custom_command(
 add_custom_target(card_ui_programs ALL DEPENDS ${CARD_UI_PROGRAMS_COPIED})
 add_dependencies(card_ui_tests card_ui_programs)
 
+# The players' package is always the 32-bit one; a 64-bit test build is told
+# where the 32-bit build left it.
+set(SLOTS_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/slotscard-1.4-win32.zip
+    CACHE FILEPATH "The players' package the UI tests unpack")
+add_test(NAME win32_package_unpack
+         COMMAND ${CMAKE_COMMAND} -DPACKAGE=${SLOTS_PACKAGE_ZIP}
+                 -DFOLDER=${CARD_UI_FOLDER}/package_unpacked
+                 -P ${CMAKE_CURRENT_LIST_DIR}/unpack_package.cmake)
+set_tests_properties(win32_package_unpack PROPERTIES
+  FIXTURES_SETUP card_package)
+
 add_test(NAME win32_card_ui COMMAND card_ui_tests
          WORKING_DIRECTORY ${CARD_UI_FOLDER})
 set_tests_properties(win32_card_ui PROPERTIES
-  TIMEOUT 900 FIXTURES_REQUIRED card_ui_screenshots)
+  TIMEOUT 900 FIXTURES_REQUIRED "card_ui_screenshots;card_package")
 
 # The same window at 120 and 144 dpi, each in a Wine prefix of its own.
 foreach(dpi 120 144)
   add_test(NAME win32_card_ui_${dpi}dpi
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run_at_dpi.sh ${dpi}
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run_at_dpi.sh ${SLOTS_WINE_ARCH} ${dpi}
                    $<TARGET_FILE:card_ui_tests>)
   set_tests_properties(win32_card_ui_${dpi}dpi PROPERTIES
     TIMEOUT 900 FIXTURES_REQUIRED card_ui_screenshots)

@@ -169,8 +169,11 @@ std::string CardFolder::ReadFile(const std::string &name) const {
   return content.str();
 }
 
-CardProcess::CardProcess(const CardFolder &folder) {
-  const std::wstring executable = (folder.Path() / kCardExecutable).wstring();
+CardProcess::CardProcess(const CardFolder &folder)
+    : CardProcess(folder.Path()) {}
+
+CardProcess::CardProcess(const std::filesystem::path &folder) {
+  const std::wstring executable = (folder / kCardExecutable).wstring();
   std::wstring commandLine = L"\"" + executable + L"\"";
   const std::wstring workingFolder = DriverFolder().wstring();
   STARTUPINFOW startup{};

@@ -56,6 +56,8 @@ private:
 class CardProcess {
 public:
   explicit CardProcess(const CardFolder &folder);
+  // The card that lies in this folder.
+  explicit CardProcess(const std::filesystem::path &folder);
   CardProcess(const CardProcess &) = delete;
   CardProcess &operator=(const CardProcess &) = delete;
   ~CardProcess();
