@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang-format g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64
+  clang-format clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64
   xvfb xauth imagemagick unzip
 )
 

@@ -23,6 +23,9 @@ cmake --build build/sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j"$jobs"
 
+echo "== fuzz targets, a short run of each"
+bash scripts/run-fuzzers.sh 5 | grep -v '^\['
+
 source scripts/wine-arch.sh
 echo "== Windows: $SLOTS_WINE_WHY"
 
