@@ -18,7 +18,14 @@ LRESULT CALLBACK RouteMessage(HWND window, UINT message, WPARAM wParam,
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   }
-  return target->HandleMessage(window, message, wParam, lParam);
+  // An exception cannot unwind through user32: it would end the program
+  // without saving the player's settings. The one message is dropped and
+  // the card goes on.
+  try {
+    return target->HandleMessage(window, message, wParam, lParam);
+  } catch (...) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
 }
 
 } // namespace
