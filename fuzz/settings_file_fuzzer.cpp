@@ -14,13 +14,27 @@ namespace {
 
 using namespace slots;
 
+// A folder of this process's own, removed when the run ends.
+class ScratchFolder {
+public:
+  ScratchFolder()
+      : path_(std::filesystem::temp_directory_path() /
+              ("slots_settings_fuzz_" + std::to_string(getpid()))) {
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path &Path() const { return path_; }
+
+private:
+  std::filesystem::path path_;
+};
+
 const std::filesystem::path &ScratchFile() {
-  static const std::filesystem::path file = [] {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("slots_settings_fuzz_" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    return folder / "slots.ini";
-  }();
+  static const ScratchFolder folder;
+  static const std::filesystem::path file = folder.Path() / "slots.ini";
   return file;
 }
 
