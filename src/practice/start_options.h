@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace slots::practice {
+
+// A picture of the card's windows taken after a while, after which the
+// program ends: for machines with no screen anybody can see.
+struct ScreenshotRequest {
+  std::chrono::seconds after{0};
+  std::wstring path;
+  bool operator==(const ScreenshotRequest &) const = default;
+};
+
+struct StartOptions {
+  // Play on the practice table even when the chat client's library is there.
+  bool practice = false;
+  // Replays the same practice games; empty draws a seed of its own.
+  std::optional<std::uint32_t> practiceSeed;
+  std::optional<ScreenshotRequest> screenshot;
+  bool operator==(const StartOptions &) const = default;
+};
+
+inline constexpr std::chrono::seconds kLongestScreenshotWait{3600};
+
+// The arguments after the program's name: "--practice", "--practice-seed N"
+// (which implies "--practice") and "--screenshot-after SECONDS PATH". An
+// argument it does not know, or a flag without a good value, is passed over.
+StartOptions ParseStartOptions(std::span<const std::wstring> arguments);
+
+} // namespace slots::practice

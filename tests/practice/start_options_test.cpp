@@ -1,0 +1,51 @@
+#include "practice/start_options.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace slots::practice {
+namespace {
+
+StartOptions Parse(std::vector<std::wstring> arguments) {
+  return ParseStartOptions(arguments);
+}
+
+StartOptions Practice(std::optional<std::uint32_t> seed = std::nullopt) {
+  return {.practice = true, .practiceSeed = seed, .screenshot = std::nullopt};
+}
+
+TEST(StartOptions, NoArgumentsKeepTheCardAsItWas) {
+  EXPECT_EQ(Parse({}), StartOptions{});
+}
+
+TEST(StartOptions, PracticeFlagsChooseTheTableAndItsSeed) {
+  EXPECT_EQ(Parse({L"--practice"}), Practice());
+  EXPECT_EQ(Parse({L"--practice", L"--practice-seed", L"42"}), Practice(42));
+  EXPECT_EQ(Parse({L"--practice-seed", L"4294967295"}), Practice(4294967295u));
+}
+
+TEST(StartOptions, ScreenshotFlagTakesSecondsAndAPath) {
+  EXPECT_EQ(
+      Parse({L"--screenshot-after", L"5", L"C:\\shots\\card.bmp"}),
+      (StartOptions{.practice = false,
+                    .practiceSeed = std::nullopt,
+                    .screenshot = ScreenshotRequest{std::chrono::seconds(5),
+                                                    L"C:\\shots\\card.bmp"}}));
+}
+
+TEST(StartOptions, BadValuesAndUnknownArgumentsArePassedOver) {
+  EXPECT_EQ(Parse({L"--practice-seed", L"-3"}), StartOptions{});
+  EXPECT_EQ(Parse({L"--practice-seed", L"4294967296"}), StartOptions{});
+  EXPECT_EQ(Parse({L"--practice-seed"}), StartOptions{});
+  EXPECT_EQ(Parse({L"--screenshot-after", L"soon", L"card.bmp"}),
+            StartOptions{});
+  EXPECT_EQ(Parse({L"--screenshot-after", L"99999", L"card.bmp"}),
+            StartOptions{});
+  EXPECT_EQ(Parse({L"--screenshot-after", L"5"}), StartOptions{});
+  EXPECT_EQ(Parse({L"--screenshot-after", L"5", L""}), StartOptions{});
+  EXPECT_EQ(Parse({L"/practice", L"--Practice", L"extra"}), StartOptions{});
+}
+
+} // namespace
+} // namespace slots::practice
