@@ -39,6 +39,7 @@ public:
   // Creates the window, runs the start-up sequence and shows it. False when
   // the window cannot be created.
   bool Open(int showCommand);
+  HWND Window() const { return window_; }
   // Tab and the space bar between the controls; true when the message was
   // used.
   bool HandleDialogKeys(MSG &message);

@@ -1,16 +1,22 @@
-// The card's composition root: the chat link, the settings, the sounds and
-// the card window, then the message loop until the card closes.
+// The card's composition root: the chat link (the chat client's library or
+// the practice table), the settings, the sounds and the card window, then
+// the message loop until the card closes.
 #include "chat/chat_connection.h"
 #include "chat/chat_line_search.h"
 #include "chat/chat_text_reader.h"
 #include "game/card_model.h"
+#include "practice/practice_clock.h"
+#include "practice/start_options.h"
 #include "shell/settings_store.h"
 #include "shell/sound_player.h"
 #include "win32/card_window.h"
+#include "win32/chat_link_choice.h"
 #include "win32/dpi_scaling.h"
 #include "win32/folder_lister.h"
+#include "win32/practice_chat_window.h"
+#include "win32/program_arguments.h"
 #include "win32/program_folder.h"
-#include "win32/wadapi_library.h"
+#include "win32/scheduled_screenshot.h"
 #include "win32/wave_sound_output.h"
 
 #include <windows.h>
@@ -18,6 +24,7 @@
 #include <commctrl.h>
 
 #include <filesystem>
+#include <memory>
 #include <random>
 
 using namespace slots;
@@ -28,13 +35,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
                                       ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&commonControls);
 
+  const practice::StartOptions options =
+      practice::ParseStartOptions(win32::ProgramArguments());
   const std::wstring folder = win32::ProgramFolder();
-  // Without the chat client's library the card runs without a chat link.
-  const std::unique_ptr<chat::ChatLibrary> library = win32::LoadWadapiLibrary(
-      std::filesystem::path(folder) / win32::kChatLibraryFileName);
+  const practice::SteadyPracticeClock clock;
+  const win32::ChatLinkChoice link =
+      win32::ChooseChatLink(options, folder, clock);
   chat::SleepingRepeatPause pause;
-  chat::ChatConnection connection(library.get(), win32::ApplicationName(),
-                                  pause);
+  chat::ChatConnection connection(link.Link(), win32::ApplicationName(), pause);
   chat::ChatTextReader reader;
   chat::ChatLineSearch chat(connection, reader);
 
@@ -50,12 +58,32 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   if (!card.Open(showCommand)) {
     return 1;
   }
+  std::unique_ptr<win32::PracticeChatWindow> practiceWindow;
+  if (link.practiceClient) {
+    practiceWindow = std::make_unique<win32::PracticeChatWindow>(
+        instance, *link.practiceClient, link.practiceReason);
+    practiceWindow->Open(card.Window());
+  }
+  std::unique_ptr<win32::ScheduledScreenshot> screenshot;
+  if (options.screenshot) {
+    screenshot = std::make_unique<win32::ScheduledScreenshot>(
+        *options.screenshot,
+        std::vector<HWND>{card.Window(),
+                          practiceWindow ? practiceWindow->Window() : nullptr},
+        card.Window());
+  }
+
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!card.HandleDialogKeys(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
+    if (screenshot && screenshot->HandleTimerMessage(message)) {
+      continue;
     }
+    if (card.HandleDialogKeys(message) ||
+        (practiceWindow && practiceWindow->HandleDialogKeys(message))) {
+      continue;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }
