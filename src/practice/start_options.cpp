@@ -41,7 +41,6 @@ StartOptions ParseStartOptions(std::span<const std::wstring> arguments) {
       const auto seed = ParseCount(arguments[++index],
                                    std::numeric_limits<std::uint32_t>::max());
       if (seed) {
-        options.practice = true;
         options.practiceSeed = static_cast<std::uint32_t>(*seed);
       }
     } else if (argument == kScreenshotFlag && index + 2 < arguments.size()) {

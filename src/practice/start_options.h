@@ -19,7 +19,8 @@ struct ScreenshotRequest {
 struct StartOptions {
   // Play on the practice table even when the chat client's library is there.
   bool practice = false;
-  // Replays the same practice games; empty draws a seed of its own.
+  // Replays the same practice games whenever the card plays on the practice
+  // table; empty draws a seed of its own.
   std::optional<std::uint32_t> practiceSeed;
   std::optional<ScreenshotRequest> screenshot;
   bool operator==(const StartOptions &) const = default;
@@ -28,8 +29,8 @@ struct StartOptions {
 inline constexpr std::chrono::seconds kLongestScreenshotWait{3600};
 
 // The arguments after the program's name: "--practice", "--practice-seed N"
-// (which implies "--practice") and "--screenshot-after SECONDS PATH". An
-// argument it does not know, or a flag without a good value, is passed over.
+// and "--screenshot-after SECONDS PATH". An argument it does not know, or a
+// flag without a good value, is passed over.
 StartOptions ParseStartOptions(std::span<const std::wstring> arguments);
 
 } // namespace slots::practice

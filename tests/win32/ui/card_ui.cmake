@@ -10,7 +10,10 @@ target_include_directories(card_ui_tests PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(card_ui_tests PRIVATE
   UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
   STANDIN_WADAPI_DLL=L"$<TARGET_FILE_NAME:standin_wadapi>")
-target_link_libraries(card_ui_tests PRIVATE gtest gtest_main user32 gdi32 version)
+# The portable core reads chat lines in the practice table's tests as the
+# card does.
+target_link_libraries(card_ui_tests PRIVATE slots_core gtest gtest_main user32
+                      gdi32 version)
 target_link_options(card_ui_tests PRIVATE -static -static-libgcc
                     -static-libstdc++)
 

@@ -169,12 +169,17 @@ std::string CardFolder::ReadFile(const std::string &name) const {
   return content.str();
 }
 
-CardProcess::CardProcess(const CardFolder &folder)
-    : CardProcess(folder.Path()) {}
+CardProcess::CardProcess(const CardFolder &folder,
+                         const std::wstring &arguments)
+    : CardProcess(folder.Path(), arguments) {}
 
-CardProcess::CardProcess(const std::filesystem::path &folder) {
+CardProcess::CardProcess(const std::filesystem::path &folder,
+                         const std::wstring &arguments) {
   const std::wstring executable = (folder / kCardExecutable).wstring();
   std::wstring commandLine = L"\"" + executable + L"\"";
+  if (!arguments.empty()) {
+    commandLine += L" " + arguments;
+  }
   const std::wstring workingFolder = DriverFolder().wstring();
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);

@@ -55,9 +55,12 @@ private:
 // A running card. Ended by force if a test leaves it running.
 class CardProcess {
 public:
-  explicit CardProcess(const CardFolder &folder);
+  // The arguments follow the program's name on its command line.
+  explicit CardProcess(const CardFolder &folder,
+                       const std::wstring &arguments = L"");
   // The card that lies in this folder.
-  explicit CardProcess(const std::filesystem::path &folder);
+  explicit CardProcess(const std::filesystem::path &folder,
+                       const std::wstring &arguments = L"");
   CardProcess(const CardProcess &) = delete;
   CardProcess &operator=(const CardProcess &) = delete;
   ~CardProcess();

@@ -1,0 +1,276 @@
+// The card without the chat client's library: it plays on the practice
+// table, whose chat window opens beside it.
+#include "card_ui_driver.h"
+
+#include "game/final_spin.h"
+#include "game/reel_symbols.h"
+#include "game/spin_line.h"
+#include "practice/practice_table_rules.h"
+#include "win32/card_control_ids.h"
+#include "win32/practice_window_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+#include <optional>
+
+namespace slots::ui_test {
+namespace {
+
+using namespace slots::win32;
+using Reels = std::array<std::wstring, 3>;
+
+constexpr wchar_t kSeedArguments[] = L"--practice-seed 11";
+
+HWND WaitForPracticeWindow(const CardProcess &card) {
+  return card.WaitForWindowOfCard(kPracticeWindowClass, kPracticeWindowCaption);
+}
+
+std::wstring ChatShown(HWND practice) {
+  return TextOf(GetDlgItem(practice, kPracticeChatBox));
+}
+
+std::size_t CountInChat(HWND practice, std::wstring_view marker) {
+  const std::wstring chat = ChatShown(practice);
+  std::size_t count = 0;
+  for (std::size_t at = chat.find(marker); at != std::wstring::npos;
+       at = chat.find(marker, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+// The newest line of the chat box that holds the marker.
+std::optional<std::wstring> NewestLineWith(HWND practice,
+                                           std::wstring_view marker) {
+  const std::wstring chat = ChatShown(practice);
+  const std::size_t found = chat.rfind(marker);
+  if (found == std::wstring::npos) {
+    return std::nullopt;
+  }
+  const std::size_t start = chat.rfind(L"\r\n", found);
+  const std::size_t lineStart = start == std::wstring::npos ? 0 : start + 2;
+  const std::size_t end = chat.find(L"\r\n", found);
+  return chat.substr(lineStart, end == std::wstring::npos ? std::wstring::npos
+                                                          : end - lineStart);
+}
+
+// Waits until the chat box shows a spin line of this keyword holding the
+// text, and takes it apart as the card does.
+std::optional<game::SpinLine> WaitForSpinLine(HWND practice,
+                                              std::wstring_view keyword,
+                                              std::wstring_view holding) {
+  std::optional<std::wstring> line;
+  const bool shown = WaitFor([&] {
+    line = NewestLineWith(practice, std::wstring(keyword) + L":");
+    return line && line->find(holding) != std::wstring::npos;
+  });
+  if (!shown) {
+    return std::nullopt;
+  }
+  return game::ParseSpinLine(*line, keyword);
+}
+
+Reels ReelsNamed(const game::SpinLine &spin) {
+  Reels reels;
+  for (std::size_t reel = 0; reel < reels.size(); ++reel) {
+    reels[reel] = game::SymbolNameForCode(spin.codes[reel]);
+  }
+  return reels;
+}
+
+practice::Reels CodesOf(const game::SpinLine &spin) {
+  practice::Reels codes{};
+  for (std::size_t reel = 0; reel < codes.size(); ++reel) {
+    codes[reel] = *game::IntegerValueOfCode(spin.codes[reel]);
+  }
+  return codes;
+}
+
+Reels ReelsShown(const CardProcess &card) {
+  return {TextOf(card.Control(kLblS1)), TextOf(card.Control(kLblS2)),
+          TextOf(card.Control(kLblS3))};
+}
+
+bool ShowsRed(HWND label) {
+  const RECT rect = ScreenRect(label);
+  return ScreenPixel(POINT{rect.left + 3, rect.top + 3}) == RGB(255, 0, 0);
+}
+
+RECT AroundBoth(HWND first, HWND second) {
+  RECT both{};
+  const RECT a = ScreenRect(first);
+  const RECT b = ScreenRect(second);
+  UnionRect(&both, &a, &b);
+  return both;
+}
+
+void RegisterWithFreeGame(const CardProcess &card) {
+  ClickLabel(card.Control(kLabel2));
+  HWND question =
+      card.WaitForWindowOfCard(kMessageBoxClass, L"ESP Registration?");
+  ASSERT_NE(question, nullptr);
+  AnswerMessageBox(question, IDYES);
+  ASSERT_TRUE(WaitFor([&] { return !IsEnabled(card.Control(kLabel2)); }));
+}
+
+// Presses Final before the machinekeeper has answered: the card says so and
+// changes nothing.
+void PressFinalTooEarly(const CardProcess &card) {
+  const Reels before = ReelsShown(card);
+  const std::wstring credits = TextOf(card.Control(kLblCredit));
+  ClickButton(card.Control(kCommand6));
+  HWND notice = card.WaitForWindowOfCard(kMessageBoxClass, L"Resetting");
+  ASSERT_NE(notice, nullptr);
+  AnswerMessageBox(notice, IDOK);
+  ASSERT_TRUE(WaitFor([&] {
+    return card.FindWindowOfCard(kMessageBoxClass, L"Resetting") == nullptr;
+  }));
+  EXPECT_EQ(ReelsShown(card), before);
+  EXPECT_EQ(TextOf(card.Control(kLblCredit)), credits);
+  EXPECT_TRUE(IsEnabled(card.Control(kCommand6)));
+}
+
+TEST(PracticeTableUi,
+     CardWithoutTheChatLibraryPlaysWholeGamesOnThePracticeTable) {
+  CardFolder folder("practice_games", false);
+  CardProcess card(folder, kSeedArguments);
+  ASSERT_NE(card.Window(), nullptr);
+  HWND practice = WaitForPracticeWindow(card);
+  ASSERT_NE(practice, nullptr);
+  const std::wstring reason = TextOf(GetDlgItem(practice, kPracticeReason));
+  EXPECT_NE(reason.find(L"No wadapi.dll was found beside slotscard.exe"),
+            std::wstring::npos);
+  EXPECT_NE(reason.find((folder.Path() / L"wadapi.dll").wstring()),
+            std::wstring::npos);
+  // Beside the card, not over it.
+  RECT overlap{};
+  const RECT cardRect = ScreenRect(card.Window());
+  const RECT practiceRect = ScreenRect(practice);
+  EXPECT_FALSE(IntersectRect(&overlap, &cardRect, &practiceRect));
+
+  RegisterWithFreeGame(card);
+  EXPECT_EQ(TextOf(card.Control(kTxtHostname)), L"Marlowe");
+  int credits = practice::kStartingCredits;
+  EXPECT_EQ(TextOf(card.Control(kLblCredit)), std::to_wstring(credits));
+
+  const std::array<std::array<bool, 3>, 4> holdsOfGames = {
+      {{true, false, true},
+       {false, false, false},
+       {false, true, false},
+       {true, true, true}}};
+  for (std::size_t game = 0; game < holdsOfGames.size(); ++game) {
+    SCOPED_TRACE(game + 1);
+    const std::wstring gameTag = L":game " + std::to_wstring(game + 1);
+    const auto first = WaitForSpinLine(practice, L"FIRST", gameTag);
+    ASSERT_TRUE(first.has_value());
+    ClickButton(card.Control(kCommand1));
+    ASSERT_TRUE(
+        WaitFor([&] { return ReelsShown(card) == ReelsNamed(*first); }));
+    ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand5)); }));
+
+    const std::array<bool, 3> &holds = holdsOfGames[game];
+    const std::array<int, 3> holdLabels = {kLabel8, kLabel9, kLabel10};
+    for (std::size_t reel = 0; reel < holds.size(); ++reel) {
+      if (holds[reel]) {
+        ClickLabel(card.Control(holdLabels[reel]));
+        ASSERT_TRUE(
+            WaitFor([&] { return ShowsRed(card.Control(holdLabels[reel])); }));
+      }
+    }
+    const std::size_t finalsBefore = CountInChat(practice, L"FINAL:");
+    ClickButton(card.Control(kCommand5));
+    ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand6)); }));
+    if (game == 0) {
+      PressFinalTooEarly(card);
+    }
+
+    // Final as soon as the machinekeeper's answer shows in its chat.
+    ASSERT_TRUE(WaitFor(
+        [&] { return CountInChat(practice, L"FINAL:") > finalsBefore; }));
+    const auto final = WaitForSpinLine(practice, L"FINAL", L"$(");
+    ASSERT_TRUE(final.has_value());
+    ClickButton(card.Control(kCommand6));
+    ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand1)); }));
+    EXPECT_EQ(ReelsShown(card), ReelsNamed(*final));
+    for (std::size_t reel = 0; reel < holds.size(); ++reel) {
+      if (holds[reel]) {
+        EXPECT_EQ(final->codes[reel], first->codes[reel]);
+      }
+    }
+    credits += practice::PayoutFor(CodesOf(*final)) - practice::kStake;
+    EXPECT_EQ(game::BalanceFromCreditField(final->rest),
+              std::to_wstring(credits));
+    EXPECT_EQ(TextOf(card.Control(kLblCredit)), std::to_wstring(credits));
+  }
+  SaveScreenshot(AroundBoth(card.Window(), practice), L"practice_table");
+
+  ASSERT_TRUE(card.Close());
+  EXPECT_TRUE(card.HasEnded());
+}
+
+TEST(PracticeTableUi, WithTheChatLibraryThereIsNoPracticeTableUnlessAskedFor) {
+  CardFolder folder("practice_not_needed");
+  {
+    CardProcess card(folder);
+    ASSERT_NE(card.Window(), nullptr);
+    EXPECT_FALSE(WaitFor(
+        [&] {
+          return card.FindWindowOfCard(kPracticeWindowClass,
+                                       kPracticeWindowCaption) != nullptr;
+        },
+        std::chrono::seconds(2)));
+    ASSERT_TRUE(card.Close());
+  }
+
+  CardProcess card(folder, L"--practice");
+  ASSERT_NE(card.Window(), nullptr);
+  HWND practice = WaitForPracticeWindow(card);
+  ASSERT_NE(practice, nullptr);
+  EXPECT_EQ(TextOf(GetDlgItem(practice, kPracticeReason))
+                .rfind(L"Started with --practice", 0),
+            0u);
+  ClickButton(card.Control(kCommand3));
+  ASSERT_TRUE(WaitFor(
+      [&] { return TextOf(card.Control(kTxtHostname)) == L"Marlowe"; }));
+
+  // A public line typed into the practice chat joins it.
+  SetWindowTextW(GetDlgItem(practice, kPracticeTypingBox), L"hello table");
+  ClickButton(GetDlgItem(practice, kPracticeSayButton));
+  ASSERT_TRUE(WaitFor(
+      [&] { return ChatShown(practice).ends_with(L"You: hello table"); }));
+  EXPECT_EQ(TextOf(GetDlgItem(practice, kPracticeTypingBox)), L"");
+
+  // Closing the practice table closes the card, which has no chat without it.
+  PostMessageW(practice, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return card.HasEnded(); }));
+}
+
+TEST(PracticeTableUi, ScreenshotFlagSavesBothWindowsAndEndsTheCard) {
+  CardFolder folder("practice_screenshot", false);
+  const std::filesystem::path picture =
+      ScreenshotFolder() / L"practice_table_by_flag.bmp";
+  std::filesystem::remove(picture);
+  CardProcess card(folder,
+                   L"--screenshot-after 2 \"" + picture.wstring() + L"\"");
+  ASSERT_NE(card.Window(), nullptr);
+  HWND practice = WaitForPracticeWindow(card);
+  ASSERT_NE(practice, nullptr);
+  const RECT both = AroundBoth(card.Window(), practice);
+  ASSERT_TRUE(WaitFor([&] { return card.HasEnded(); }));
+
+  std::ifstream file(picture, std::ios::binary);
+  ASSERT_TRUE(file.good());
+  BITMAPFILEHEADER fileHeader{};
+  BITMAPINFOHEADER header{};
+  file.read(reinterpret_cast<char *>(&fileHeader), sizeof(fileHeader));
+  file.read(reinterpret_cast<char *>(&header), sizeof(header));
+  EXPECT_EQ(fileHeader.bfType, 0x4D42);
+  EXPECT_EQ(header.biWidth, both.right - both.left);
+  EXPECT_EQ(header.biHeight, both.bottom - both.top);
+  EXPECT_EQ(std::filesystem::file_size(picture), fileHeader.bfSize);
+}
+
+} // namespace
+} // namespace slots::ui_test
