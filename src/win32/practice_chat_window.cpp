@@ -91,9 +91,7 @@ bool PracticeChatWindow::Open(HWND card) {
     return false;
   }
   CreateControls();
-  if (WindowDpi(window_) != dpi_) {
-    dpi_ = WindowDpi(window_);
-  }
+  dpi_ = WindowDpi(window_);
   ApplyFont();
   LayOutControls();
   ShowChatText();
@@ -156,10 +154,9 @@ void PracticeChatWindow::LayOutControls() {
 
 void PracticeChatWindow::ShowChatText() {
   const std::uint64_t linesAdded = client_.ChatText().LinesAdded();
-  if (chatShown_ && linesAdded == linesShown_) {
+  if (linesShown_ == linesAdded) {
     return;
   }
-  chatShown_ = true;
   linesShown_ = linesAdded;
   HWND chatBox = GetDlgItem(window_, kPracticeChatBox);
   SetWindowTextW(chatBox, client_.ChatText().WholeText().c_str());

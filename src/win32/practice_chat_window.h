@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace slots::win32 {
@@ -49,8 +50,7 @@ private:
   int dpi_ = 96;
   UniqueFont font_;
   // Lines the chat box shows; it is filled again when the chat has more.
-  std::uint64_t linesShown_ = 0;
-  bool chatShown_ = false;
+  std::optional<std::uint64_t> linesShown_;
 };
 
 } // namespace slots::win32
