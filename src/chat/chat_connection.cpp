@@ -1,5 +1,7 @@
 #include "chat/chat_connection.h"
 
+#include "chat/wide_text_scan.h"
+
 #include <thread>
 #include <utility>
 
@@ -83,15 +85,17 @@ void ChatConnection::DapiMessageCallback(std::wstring_view first,
   dapiLastMessage_ = {std::wstring(first), number, std::wstring(second)};
 }
 
-void ChatConnection::DapiTextCallback(std::wstring_view text) {
+void ChatConnection::DapiTextCallback(std::wstring text) {
   // The chat client pads its text after a NUL: the NUL, what follows it and
   // the four characters before it are not chat.
-  const std::size_t nul = text.find(L'\0');
-  if (nul != std::wstring_view::npos && nul + 1 > 5)
-    text = text.substr(0, nul + 1 - 5);
-  while (text.ends_with(kLineBreakPair))
-    text.remove_suffix(kLineBreakPair.size());
-  dapiText_ = text;
+  const std::size_t nul = FindFirstNul(text);
+  if (nul != std::wstring::npos && nul + 1 > 5)
+    text.resize(nul + 1 - 5);
+  std::size_t length = text.size();
+  while (std::wstring_view(text.data(), length).ends_with(kLineBreakPair))
+    length -= kLineBreakPair.size();
+  text.resize(length);
+  dapiText_ = std::move(text);
 }
 
 } // namespace slots::chat

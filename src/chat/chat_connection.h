@@ -53,7 +53,7 @@ public:
   void DapiStatusCallback(std::wstring_view status) override;
   void DapiMessageCallback(std::wstring_view first, std::int16_t number,
                            std::wstring_view second) override;
-  void DapiTextCallback(std::wstring_view text) override;
+  void DapiTextCallback(std::wstring text) override;
 
   const std::wstring &DapiStatus() const { return dapiStatus_; }
   std::wstring &DapiText() { return dapiText_; }

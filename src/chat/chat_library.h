@@ -8,13 +8,15 @@ namespace slots::chat {
 
 // What the chat library reports back while one of its requests runs. The
 // library calls these on the calling thread, before the request returns.
+// The whole chat text is handed over, not lent: it can run to many megabytes,
+// and taking it spares a second copy.
 class ChatCallbacks {
 public:
   virtual ~ChatCallbacks() = default;
   virtual void DapiStatusCallback(std::wstring_view status) = 0;
   virtual void DapiMessageCallback(std::wstring_view first, std::int16_t number,
                                    std::wstring_view second) = 0;
-  virtual void DapiTextCallback(std::wstring_view text) = 0;
+  virtual void DapiTextCallback(std::wstring text) = 0;
 };
 
 // The chat client's library (wadapi.dll on Windows). Results other than

@@ -4,30 +4,33 @@
 
 namespace slots::chat {
 
-std::optional<std::wstring> ChatLineSearch::FetchNewestLineOfNewText() {
-  connection_.DapiText().clear();
-  connection_.ChatGetAllText();
-  if (connection_.DapiText().empty())
+std::optional<std::wstring_view>
+FetchedChatText::FindNewestLineWith(std::wstring_view marker,
+                                    ChatTextReader &walk) const {
+  // An empty text would continue whatever walk went before: a delivery of
+  // nothing holds no line at all.
+  if (IsEmpty())
     return std::nullopt;
-  // The reader keeps the text; the delivered copy is not needed again.
-  return reader_.ReadChatLine(std::exchange(connection_.DapiText(), {}));
-}
-
-std::wstring ChatLineSearch::ReadOlderLine() {
-  return reader_.ReadChatLine({});
-}
-
-std::optional<std::wstring>
-ChatLineSearch::FindNewestLineWith(std::wstring_view marker) {
-  connection_.DapiText().clear();
-  connection_.ChatGetAllText();
-  for (std::wstring_view line =
-           reader_.ReadChatLineView(std::exchange(connection_.DapiText(), {}));
-       !IsNoMoreLines(line); line = reader_.ReadChatLineView({})) {
+  for (std::wstring_view line = walk.ReadChatLine(text_); !IsNoMoreLines(line);
+       line = walk.ReadChatLine({})) {
     if (LineContains(line, marker))
-      return std::wstring(line);
+      return line;
   }
   return std::nullopt;
+}
+
+std::optional<std::wstring_view>
+FetchedChatText::FindNewestLineWith(std::wstring_view marker) const {
+  ChatTextReader walk;
+  return FindNewestLineWith(marker, walk);
+}
+
+FetchedChatText ChatLineSearch::FetchChatText() {
+  // Swapped out rather than cleared, so that no earlier text keeps its
+  // memory while the new one arrives.
+  std::wstring().swap(connection_.DapiText());
+  connection_.ChatGetAllText();
+  return FetchedChatText(std::exchange(connection_.DapiText(), {}));
 }
 
 bool IsNoMoreLines(std::wstring_view line) { return line == kNoMoreLines; }

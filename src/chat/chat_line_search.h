@@ -9,26 +9,44 @@
 
 namespace slots::chat {
 
-// The one way the game reads the chat: fetch the whole text afresh and walk
-// back from the newest line.
+// The chat text one fetch delivered. A click fetches once and walks this one
+// text as often as it needs; the text goes when the click lets go of it, so
+// nothing of a chat text stays between clicks.
+class FetchedChatText {
+public:
+  explicit FetchedChatText(std::wstring text) : text_(std::move(text)) {}
+
+  // The chat client delivered nothing (or gave up): every walk finds nothing.
+  bool IsEmpty() const { return text_.empty(); }
+  std::wstring_view Text() const { return text_; }
+
+  // Walks back from the newest line to the newest line holding the marker.
+  // Empty when no such line comes before the walk runs out. The line is a
+  // view into this text; `walk` can go on to older lines from there.
+  std::optional<std::wstring_view>
+  FindNewestLineWith(std::wstring_view marker, ChatTextReader &walk) const;
+  std::optional<std::wstring_view>
+  FindNewestLineWith(std::wstring_view marker) const;
+
+private:
+  std::wstring text_;
+};
+
+// The one way the game reads the chat: fetch the whole text afresh, once per
+// click, and walk back from its newest line.
 class ChatLineSearch {
 public:
-  ChatLineSearch(ChatConnection &connection, ChatTextReader &reader)
-      : connection_(connection), reader_(reader) {}
+  explicit ChatLineSearch(ChatConnection &connection)
+      : connection_(connection) {}
 
-  // Clears the delivered text, fetches the chat and starts a walk over it.
-  // Empty when nothing was delivered: no earlier walk is continued then.
-  std::optional<std::wstring> FetchNewestLineOfNewText();
-  // The next older line, or "qmerror".
-  std::wstring ReadOlderLine();
-  // Fetches the chat and returns the newest line holding the marker.
-  std::optional<std::wstring> FindNewestLineWith(std::wstring_view marker);
+  // Clears the delivered text, asks the chat library for the chat once and
+  // takes what it delivered.
+  FetchedChatText FetchChatText();
 
   ChatConnection &Connection() { return connection_; }
 
 private:
   ChatConnection &connection_;
-  ChatTextReader &reader_;
 };
 
 bool IsNoMoreLines(std::wstring_view line);

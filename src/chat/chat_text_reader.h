@@ -10,30 +10,23 @@ inline constexpr std::wstring_view kLineBreak = L"\r\n";
 // What ReadChatLine answers when no complete line is left.
 inline constexpr std::wstring_view kNoMoreLines = L"qmerror";
 
-// Hands out the lines of one chat text, newest first. The text is kept once;
-// each step back only moves an end position, so a step costs the length of
-// the line it returns.
+// Hands out the lines of one chat text, newest first, as views into that
+// text: the caller keeps the text alive for the walk, so a chat text of many
+// megabytes exists once and a step costs only the length of its line.
 class ChatTextReader {
 public:
   // A non-empty text starts a new walk and returns its newest line; an empty
   // text returns the next older line of the current walk, or "qmerror".
-  std::wstring ReadChatLine(std::wstring text,
-                            std::wstring_view lineBreak = kLineBreak);
-  // The same, without copying the line: the view stays valid until the next
-  // walk starts.
-  std::wstring_view ReadChatLineView(std::wstring text,
-                                     std::wstring_view lineBreak = kLineBreak);
+  std::wstring_view ReadChatLine(std::wstring_view text,
+                                 std::wstring_view lineBreak = kLineBreak);
 
   // What has not yet been handed out as a complete line.
-  std::wstring_view RemainingChatText() const {
-    return std::wstring_view(text_).substr(0, remainingLength_);
-  }
+  std::wstring_view RemainingChatText() const { return remaining_; }
 
 private:
   std::wstring_view ReadOlderLine();
 
-  std::wstring text_;
-  std::size_t remainingLength_ = 0;
+  std::wstring_view remaining_;
 };
 
 // True when the text is non-empty and made only of the digits 0-9.

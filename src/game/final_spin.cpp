@@ -26,16 +26,18 @@ struct FinalSearch {
 // but not past the current game's first spin: a final older than that
 // belongs to an earlier game. A fetch that delivered nothing finds nothing:
 // going on with an earlier walk would only meet lines older than the first
-// spin that walk stopped at.
+// spin that walk stopped at. The fetched text goes with the walk; only the
+// line found is kept.
 FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat) {
-  std::optional<std::wstring> newest = chat.FetchNewestLineOfNewText();
-  if (!newest) {
+  const chat::FetchedChatText chatText = chat.FetchChatText();
+  if (chatText.IsEmpty()) {
     return {};
   }
-  for (std::wstring line = std::move(*newest); !chat::IsNoMoreLines(line);
-       line = chat.ReadOlderLine()) {
+  chat::ChatTextReader walk;
+  for (std::wstring_view line = walk.ReadChatLine(chatText.Text());
+       !chat::IsNoMoreLines(line); line = walk.ReadChatLine({})) {
     if (chat::LineContains(line, kFinalSpinMarker)) {
-      return {.line = std::move(line)};
+      return {.line = std::wstring(line)};
     }
     if (chat::LineContains(line, kFirstSpinMarker)) {
       return {.line = std::nullopt, .firstSpinMet = true};

@@ -19,16 +19,19 @@ void Start(CardContext &card) {
   if (!model.steps.start || model.hostName.empty() || !model.registered) {
     return;
   }
-  if (const auto payoutLine = card.chat.FindNewestLineWith(kPayoutMarker)) {
+  // Both walks read one fetch of the chat.
+  const chat::FetchedChatText chatText = card.chat.FetchChatText();
+  if (const auto payoutLine = chatText.FindNewestLineWith(kPayoutMarker)) {
     ApplyPayoutLine(model, *payoutLine);
   }
-  auto line = card.chat.FindNewestLineWith(kFirstSpinMarker);
+  chat::ChatTextReader walk;
+  auto line = chatText.FindNewestLineWith(kFirstSpinMarker, walk);
   if (!line) {
     return;
   }
   // The player's own echo of the spin: the host's line is the one before.
   if (chat::IsSentPrivateLine(*line)) {
-    line = card.chat.ReadOlderLine();
+    line = walk.ReadChatLine({});
   }
   if (const auto spin = ParseSpinLine(*line, kFirstSpinKeyword)) {
     ShowSpin(model, *spin);

@@ -20,8 +20,9 @@ constexpr std::wstring_view kRegistrationMessage = L"Register me!";
 
 // Finds the host's announcement and fills an empty host box with its
 // speaker; a filled box is never overwritten. False when there is none.
-bool TakeHostFromChat(CardContext &card) {
-  const auto line = card.chat.FindNewestLineWith(kHostMarker);
+bool TakeHostFromChat(CardContext &card,
+                      const chat::FetchedChatText &chatText) {
+  const auto line = chatText.FindNewestLineWith(kHostMarker);
   if (!line) {
     return false;
   }
@@ -31,8 +32,9 @@ bool TakeHostFromChat(CardContext &card) {
   return true;
 }
 
-void TakeCreditsFromChat(CardContext &card) {
-  const auto line = card.chat.FindNewestLineWith(kCreditsMarker);
+void TakeCreditsFromChat(CardContext &card,
+                         const chat::FetchedChatText &chatText) {
+  const auto line = chatText.FindNewestLineWith(kCreditsMarker);
   if (!line) {
     return;
   }
@@ -42,8 +44,9 @@ void TakeCreditsFromChat(CardContext &card) {
       valueStart < line->size() ? line->substr(valueStart) : std::wstring();
 }
 
-void TakePayoutsFromChat(CardContext &card) {
-  if (const auto line = card.chat.FindNewestLineWith(kPayoutMarker)) {
+void TakePayoutsFromChat(CardContext &card,
+                         const chat::FetchedChatText &chatText) {
+  if (const auto line = chatText.FindNewestLineWith(kPayoutMarker)) {
     ApplyPayoutLine(card.model, *line);
   }
 }
@@ -66,7 +69,7 @@ void GetHost(CardContext &card) {
   if (!card.model.steps.getHost) {
     return;
   }
-  TakeHostFromChat(card);
+  TakeHostFromChat(card, card.chat.FetchChatText());
 }
 
 void FreeGame(CardContext &card) {
@@ -75,7 +78,9 @@ void FreeGame(CardContext &card) {
     return;
   }
   model.registered = true;
-  if (!TakeHostFromChat(card)) {
+  // One fetch serves the host, the credits and the payouts.
+  const chat::FetchedChatText chatText = card.chat.FetchChatText();
+  if (!TakeHostFromChat(card, chatText)) {
     return;
   }
   const std::wstring answer =
@@ -85,8 +90,8 @@ void FreeGame(CardContext &card) {
     card.chat.Connection().ChatSend(chat::kPrivateMessageKind, model.hostName,
                                     std::wstring(kRegistrationMessage));
   }
-  TakeCreditsFromChat(card);
-  TakePayoutsFromChat(card);
+  TakeCreditsFromChat(card, chatText);
+  TakePayoutsFromChat(card, chatText);
   model.steps.start = true;
   model.steps.reset = true;
   model.steps.freeGame = false;

@@ -3,7 +3,6 @@
 // the message loop until the card closes.
 #include "chat/chat_connection.h"
 #include "chat/chat_line_search.h"
-#include "chat/chat_text_reader.h"
 #include "game/card_model.h"
 #include "practice/practice_clock.h"
 #include "practice/start_options.h"
@@ -43,8 +42,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
       win32::ChooseChatLink(options, folder, clock);
   chat::SleepingRepeatPause pause;
   chat::ChatConnection connection(link.Link(), win32::ApplicationName(), pause);
-  chat::ChatTextReader reader;
-  chat::ChatLineSearch chat(connection, reader);
+  chat::ChatLineSearch chat(connection);
 
   win32::WaveSoundOutput soundOutput;
   win32::FindFileFolderLister folderLister;

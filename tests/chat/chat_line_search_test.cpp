@@ -14,39 +14,56 @@ protected:
   testing::ScriptedChatLibrary library;
   testing::NoPause pause;
   ChatConnection connection{&library, L"slotscard", pause};
-  ChatTextReader reader;
-  ChatLineSearch search{connection, reader};
+  ChatLineSearch search{connection};
 };
 
 TEST_F(ChatLineSearchTest, FindsTheNewestLineHoldingTheMarker) {
   library.chatText = L"Bob: Payouts:1\r\nchatter\r\nAnn: Payouts:2\r\nlast";
-  EXPECT_EQ(search.FindNewestLineWith(L"Payouts:"), L"Ann: Payouts:2");
+  EXPECT_EQ(search.FetchChatText().FindNewestLineWith(L"Payouts:"),
+            L"Ann: Payouts:2");
   library.chatText = L"older\r\nAnn: Payouts:3";
-  EXPECT_EQ(search.FindNewestLineWith(L"Payouts:"), L"Ann: Payouts:3");
+  EXPECT_EQ(search.FetchChatText().FindNewestLineWith(L"Payouts:"),
+            L"Ann: Payouts:3");
 }
 
 TEST_F(ChatLineSearchTest, MarkerIsMatchedExactly) {
   library.chatText = L"Ann: payouts:1\r\nAnn: Payouts :2";
-  EXPECT_FALSE(search.FindNewestLineWith(L"Payouts:"));
+  EXPECT_FALSE(search.FetchChatText().FindNewestLineWith(L"Payouts:"));
 }
 
-TEST_F(ChatLineSearchTest, EmptyDeliveryGoesOnWithTheEarlierWalk) {
+TEST_F(ChatLineSearchTest, OneFetchServesEveryWalkOfAClick) {
   library.chatText = L"Ann: FIRST:old\r\nAnn: Payouts:1\r\nnewest";
-  ASSERT_TRUE(search.FindNewestLineWith(L"Payouts:"));
-  library.chatText.clear();
-  EXPECT_EQ(search.FindNewestLineWith(L"FIRST:"), L"Ann: FIRST:old");
+  const FetchedChatText chatText = search.FetchChatText();
+  EXPECT_EQ(chatText.FindNewestLineWith(L"Payouts:"), L"Ann: Payouts:1");
+  EXPECT_EQ(chatText.FindNewestLineWith(L"FIRST:"), L"Ann: FIRST:old");
+  EXPECT_EQ(chatText.FindNewestLineWith(L"Payouts:"), L"Ann: Payouts:1");
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), 1);
+  EXPECT_TRUE(connection.DapiText().empty());
 }
 
-TEST_F(ChatLineSearchTest, NewTextWalkFindsNothingInAnEmptyDelivery) {
-  library.chatText = L"Ann: FIRST:old\r\nAnn: Payouts:1\r\nnewest";
-  ASSERT_TRUE(search.FindNewestLineWith(L"Payouts:"));
-  library.chatText.clear();
-  EXPECT_FALSE(search.FetchNewestLineOfNewText());
+TEST_F(ChatLineSearchTest, WalkGoesOnToOlderLinesFromTheLineFound) {
+  library.chatText = L"one\r\nAnn: FIRST:x\r\nESP to Ann: FIRST:x\r\nlast";
+  const FetchedChatText chatText = search.FetchChatText();
+  ChatTextReader walk;
+  EXPECT_EQ(chatText.FindNewestLineWith(L"FIRST:", walk),
+            L"ESP to Ann: FIRST:x");
+  EXPECT_EQ(walk.ReadChatLine({}), L"Ann: FIRST:x");
+  EXPECT_EQ(walk.ReadChatLine({}), L"one");
+  EXPECT_EQ(walk.ReadChatLine({}), L"qmerror");
+}
 
-  library.chatText = L"one\r\ntwo";
-  EXPECT_EQ(search.FetchNewestLineOfNewText(), L"two");
-  EXPECT_EQ(search.ReadOlderLine(), L"one");
-  EXPECT_EQ(search.ReadOlderLine(), L"qmerror");
+TEST_F(ChatLineSearchTest, DeliveryOfNothingHoldsNoLine) {
+  library.chatText = L"Ann: Payouts:1\r\nnewest";
+  ASSERT_TRUE(search.FetchChatText().FindNewestLineWith(L"Payouts:"));
+  library.chatText.clear();
+  const FetchedChatText nothing = search.FetchChatText();
+  EXPECT_TRUE(nothing.IsEmpty());
+  EXPECT_FALSE(nothing.FindNewestLineWith(L"Payouts:"));
+}
+
+TEST_F(ChatLineSearchTest, LineReadingQmerrorEndsTheWalk) {
+  library.chatText = L"Ann: Payouts:1\r\nqmerror\r\nnewest";
+  EXPECT_FALSE(search.FetchChatText().FindNewestLineWith(L"Payouts:"));
 }
 
 } // namespace

@@ -13,9 +13,9 @@ namespace {
 // included, for a fixed number of calls.
 std::vector<std::wstring> Walk(ChatTextReader &reader, const std::wstring &text,
                                int calls) {
-  std::vector<std::wstring> lines{reader.ReadChatLine(text)};
+  std::vector<std::wstring> lines{std::wstring(reader.ReadChatLine(text))};
   while (static_cast<int>(lines.size()) < calls)
-    lines.push_back(reader.ReadChatLine({}));
+    lines.emplace_back(reader.ReadChatLine({}));
   return lines;
 }
 

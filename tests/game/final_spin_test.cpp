@@ -170,7 +170,7 @@ TEST_F(FinalTest, SecondLookDeliveringNothingShowsTheNotice) {
 TEST_F(FinalTest, EmptyDeliveryDoesNotReviveTheWalkOfStart) {
   library.SetChat({FinalSpinLine(L"04", L"04", L"04", L"900"),
                    FirstSpinLine(L"05", L"06", L"07")});
-  ASSERT_TRUE(search.FindNewestLineWith(L"FIRST:"));
+  ASSERT_TRUE(search.FetchChatText().FindNewestLineWith(L"FIRST:"));
   library.QueueFetch(L"");
   const CardModel before = model;
   Final(card);

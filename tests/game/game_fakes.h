@@ -92,7 +92,7 @@ public:
       text = std::move(queued_.front());
       queued_.pop_front();
     }
-    callbacks_->DapiTextCallback(text);
+    callbacks_->DapiTextCallback(std::move(text));
     callbacks_->DapiStatusCallback(L"0");
   }
 
@@ -215,8 +215,7 @@ protected:
   FakeChatLibrary library;
   NoPause pause;
   chat::ChatConnection connection{&library, L"slotscard", pause};
-  chat::ChatTextReader reader;
-  chat::ChatLineSearch search{connection, reader};
+  chat::ChatLineSearch search{connection};
   CardModel model;
   FakeDialogs dialogs;
   FakeSounds sounds;

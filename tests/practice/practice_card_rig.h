@@ -55,8 +55,7 @@ public:
   PracticeChatClient client;
   chat::testing::NoPause pause;
   chat::ChatConnection connection{&client, L"slotscard", pause};
-  chat::ChatTextReader reader;
-  chat::ChatLineSearch search{connection, reader};
+  chat::ChatLineSearch search{connection};
   game::CardModel model;
   game::testing::FakeDialogs dialogs;
   game::testing::FakeSounds sounds;
