@@ -25,6 +25,26 @@ FetchedChatText::FindNewestLineWith(std::wstring_view marker) const {
   return FindNewestLineWith(marker, walk);
 }
 
+void FetchedChatText::WalkToMarkers(
+    std::span<const std::wstring_view> markers,
+    std::span<std::optional<FoundChatLine>> found) const {
+  if (IsEmpty())
+    return;
+  std::size_t missing = markers.size();
+  ChatTextReader walk;
+  for (std::wstring_view line = walk.ReadChatLine(text_);
+       missing > 0 && !IsNoMoreLines(line); line = walk.ReadChatLine({})) {
+    auto slot = found.begin();
+    for (const std::wstring_view marker : markers) {
+      if (!*slot && LineContains(line, marker)) {
+        *slot = FoundChatLine{line, walk};
+        --missing;
+      }
+      ++slot;
+    }
+  }
+}
+
 FetchedChatText ChatLineSearch::FetchChatText() {
   // Swapped out rather than cleared, so that no earlier text keeps its
   // memory while the new one arrives.

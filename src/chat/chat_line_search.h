@@ -3,11 +3,21 @@
 #include "chat/chat_connection.h"
 #include "chat/chat_text_reader.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace slots::chat {
+
+// A line a walk stopped at, and the walk as it stood there: it goes on to the
+// lines older than this one.
+struct FoundChatLine {
+  std::wstring_view line;
+  ChatTextReader olderLines;
+};
 
 // The chat text one fetch delivered. A click fetches once and walks this one
 // text as often as it needs; the text goes when the click lets go of it, so
@@ -27,8 +37,20 @@ public:
   FindNewestLineWith(std::wstring_view marker, ChatTextReader &walk) const;
   std::optional<std::wstring_view>
   FindNewestLineWith(std::wstring_view marker) const;
+  // The same for several markers in one walk, which ends once every marker
+  // has its line: the text is read once however many lines a click needs.
+  template <std::size_t N>
+  std::array<std::optional<FoundChatLine>, N>
+  FindNewestLinesWith(const std::wstring_view (&markers)[N]) const {
+    std::array<std::optional<FoundChatLine>, N> found;
+    WalkToMarkers(markers, found);
+    return found;
+  }
 
 private:
+  void WalkToMarkers(std::span<const std::wstring_view> markers,
+                     std::span<std::optional<FoundChatLine>> found) const;
+
   std::wstring text_;
 };
 

@@ -19,21 +19,22 @@ void Start(CardContext &card) {
   if (!model.steps.start || model.hostName.empty() || !model.registered) {
     return;
   }
-  // Both walks read one fetch of the chat.
+  // The payout line and the first spin come from one fetch and one walk.
   const chat::FetchedChatText chatText = card.chat.FetchChatText();
-  if (const auto payoutLine = chatText.FindNewestLineWith(kPayoutMarker)) {
-    ApplyPayoutLine(model, *payoutLine);
+  auto [payout, firstSpin] =
+      chatText.FindNewestLinesWith({kPayoutMarker, kFirstSpinMarker});
+  if (payout) {
+    ApplyPayoutLine(model, payout->line);
   }
-  chat::ChatTextReader walk;
-  auto line = chatText.FindNewestLineWith(kFirstSpinMarker, walk);
-  if (!line) {
+  if (!firstSpin) {
     return;
   }
+  std::wstring_view line = firstSpin->line;
   // The player's own echo of the spin: the host's line is the one before.
-  if (chat::IsSentPrivateLine(*line)) {
-    line = walk.ReadChatLine({});
+  if (chat::IsSentPrivateLine(line)) {
+    line = firstSpin->olderLines.ReadChatLine({});
   }
-  if (const auto spin = ParseSpinLine(*line, kFirstSpinKeyword)) {
+  if (const auto spin = ParseSpinLine(line, kFirstSpinKeyword)) {
     ShowSpin(model, *spin);
   }
   if (model.options.startSound) {

@@ -18,37 +18,19 @@ constexpr std::wstring_view kRegistrationPrompt =
     L"Would you like to send registration request ESP?";
 constexpr std::wstring_view kRegistrationMessage = L"Register me!";
 
-// Finds the host's announcement and fills an empty host box with its
-// speaker; a filled box is never overwritten. False when there is none.
-bool TakeHostFromChat(CardContext &card,
-                      const chat::FetchedChatText &chatText) {
-  const auto line = chatText.FindNewestLineWith(kHostMarker);
-  if (!line) {
-    return false;
+// Fills an empty host box with the speaker of the host's announcement; a
+// filled box is never overwritten.
+void TakeHostFromLine(CardModel &model, std::wstring_view line) {
+  if (model.hostName.empty()) {
+    model.hostName = chat::SpeakerOfLine(line);
   }
-  if (card.model.hostName.empty()) {
-    card.model.hostName = chat::SpeakerOfLine(*line);
-  }
-  return true;
 }
 
-void TakeCreditsFromChat(CardContext &card,
-                         const chat::FetchedChatText &chatText) {
-  const auto line = chatText.FindNewestLineWith(kCreditsMarker);
-  if (!line) {
-    return;
-  }
+void TakeCreditsFromLine(CardModel &model, std::wstring_view line) {
   const std::size_t valueStart =
-      line->find(kCreditsValueMarker) + kCreditsValueOffset;
-  card.model.credits =
-      valueStart < line->size() ? line->substr(valueStart) : std::wstring();
-}
-
-void TakePayoutsFromChat(CardContext &card,
-                         const chat::FetchedChatText &chatText) {
-  if (const auto line = chatText.FindNewestLineWith(kPayoutMarker)) {
-    ApplyPayoutLine(card.model, *line);
-  }
+      line.find(kCreditsValueMarker) + kCreditsValueOffset;
+  model.credits =
+      valueStart < line.size() ? line.substr(valueStart) : std::wstring_view();
 }
 
 } // namespace
@@ -69,7 +51,10 @@ void GetHost(CardContext &card) {
   if (!card.model.steps.getHost) {
     return;
   }
-  TakeHostFromChat(card, card.chat.FetchChatText());
+  const chat::FetchedChatText chatText = card.chat.FetchChatText();
+  if (const auto line = chatText.FindNewestLineWith(kHostMarker)) {
+    TakeHostFromLine(card.model, *line);
+  }
 }
 
 void FreeGame(CardContext &card) {
@@ -78,11 +63,14 @@ void FreeGame(CardContext &card) {
     return;
   }
   model.registered = true;
-  // One fetch serves the host, the credits and the payouts.
+  // One fetch and one walk find the host, the credits and the payouts.
   const chat::FetchedChatText chatText = card.chat.FetchChatText();
-  if (!TakeHostFromChat(card, chatText)) {
+  const auto [host, credits, payouts] = chatText.FindNewestLinesWith(
+      {kHostMarker, kCreditsMarker, kPayoutMarker});
+  if (!host) {
     return;
   }
+  TakeHostFromLine(model, host->line);
   const std::wstring answer =
       AskYesNo(card.dialogs, std::wstring(kRegistrationTitle),
                std::wstring(kRegistrationPrompt));
@@ -90,8 +78,12 @@ void FreeGame(CardContext &card) {
     card.chat.Connection().ChatSend(chat::kPrivateMessageKind, model.hostName,
                                     std::wstring(kRegistrationMessage));
   }
-  TakeCreditsFromChat(card, chatText);
-  TakePayoutsFromChat(card, chatText);
+  if (credits) {
+    TakeCreditsFromLine(model, credits->line);
+  }
+  if (payouts) {
+    ApplyPayoutLine(model, payouts->line);
+  }
   model.steps.start = true;
   model.steps.reset = true;
   model.steps.freeGame = false;

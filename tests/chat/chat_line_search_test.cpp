@@ -52,6 +52,30 @@ TEST_F(ChatLineSearchTest, WalkGoesOnToOlderLinesFromTheLineFound) {
   EXPECT_EQ(walk.ReadChatLine({}), L"qmerror");
 }
 
+TEST_F(ChatLineSearchTest, OneWalkFindsTheNewestLineForEachMarker) {
+  library.chatText = L"Bob: Payouts:1\r\nESP from Dealer: FIRST:a\r\n"
+                     L"Ann: Payouts:2\r\nESP to Dealer: FIRST:b\r\nlast";
+  const FetchedChatText chatText = search.FetchChatText();
+  auto [payout, firstSpin, missing] =
+      chatText.FindNewestLinesWith({L"Payouts:", L"FIRST:", L"FINAL:"});
+  ASSERT_TRUE(payout && firstSpin);
+  EXPECT_EQ(payout->line, L"Ann: Payouts:2");
+  EXPECT_EQ(firstSpin->line, L"ESP to Dealer: FIRST:b");
+  EXPECT_EQ(firstSpin->olderLines.ReadChatLine({}), L"Ann: Payouts:2");
+  EXPECT_EQ(payout->olderLines.ReadChatLine({}), L"ESP from Dealer: FIRST:a");
+  EXPECT_FALSE(missing);
+}
+
+TEST_F(ChatLineSearchTest, LineReadingQmerrorEndsTheWalkForEveryMarker) {
+  library.chatText = L"Ann: FIRST:x\r\nqmerror\r\nAnn: Payouts:1";
+  const FetchedChatText chatText = search.FetchChatText();
+  auto [payout, firstSpin] =
+      chatText.FindNewestLinesWith({L"Payouts:", L"FIRST:"});
+  EXPECT_TRUE(payout);
+  EXPECT_FALSE(firstSpin);
+  EXPECT_FALSE(chatText.FindNewestLineWith(L"FIRST:"));
+}
+
 TEST_F(ChatLineSearchTest, DeliveryOfNothingHoldsNoLine) {
   library.chatText = L"Ann: Payouts:1\r\nnewest";
   ASSERT_TRUE(search.FetchChatText().FindNewestLineWith(L"Payouts:"));
@@ -59,11 +83,7 @@ TEST_F(ChatLineSearchTest, DeliveryOfNothingHoldsNoLine) {
   const FetchedChatText nothing = search.FetchChatText();
   EXPECT_TRUE(nothing.IsEmpty());
   EXPECT_FALSE(nothing.FindNewestLineWith(L"Payouts:"));
-}
-
-TEST_F(ChatLineSearchTest, LineReadingQmerrorEndsTheWalk) {
-  library.chatText = L"Ann: Payouts:1\r\nqmerror\r\nnewest";
-  EXPECT_FALSE(search.FetchChatText().FindNewestLineWith(L"Payouts:"));
+  EXPECT_FALSE(nothing.FindNewestLinesWith({L"Payouts:"})[0]);
 }
 
 } // namespace
