@@ -3,7 +3,7 @@
 # chat texts of 1, 10 and 50 MB beside the floor program, with resident
 # memory, and the start-up to a visible window beside an empty window. All in
 # one run on one machine. Not part of the tests: it passes or fails nothing.
-# Usage: bash bench/wine/run-wine-bench.sh [CLICKS] [STARTS]
+# Usage: bash bench/wine/run-wine-bench.sh [CLICKS] [ROUNDS] [STARTS]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
@@ -27,4 +27,4 @@ wineserver -p
 trap 'wineserver -k || true' EXIT
 xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 96' \
   bash bench/wine/measure.sh "$build/bin" "$build/card/src/win32/slotscard.exe" \
-  "${1:-7}" "${2:-15}"
+  "${1:-5}" "${2:-5}" "${3:-21}"
