@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data,
   chat::ChatTextReader reader;
   std::size_t steps = 0;
   std::size_t handedOut = 0;
-  for (std::wstring_view line = reader.ReadChatLineView(text);
-       line != chat::kNoMoreLines; line = reader.ReadChatLineView({})) {
+  for (std::wstring_view line = reader.ReadChatLine(text);
+       line != chat::kNoMoreLines; line = reader.ReadChatLine({})) {
     fuzz::Require(line.find(chat::kLineBreak) == std::wstring_view::npos);
     handedOut += line.size();
     fuzz::Require(handedOut <= text.size());

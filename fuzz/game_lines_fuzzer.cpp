@@ -4,7 +4,6 @@
 // shows comes from the chat.
 #include "chat/chat_connection.h"
 #include "chat/chat_line_search.h"
-#include "chat/chat_text_reader.h"
 #include "chat/scripted_chat_library.h"
 #include "fuzz_input.h"
 #include "game/card_interfaces.h"
@@ -51,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data,
   chat::testing::NoPause pause;
   chat::ChatConnection connection(&library, L"slotscard", pause);
   connection.OpenLink();
-  chat::ChatTextReader reader;
-  chat::ChatLineSearch search(connection, reader);
+  chat::ChatLineSearch search(connection);
   AnswerYes dialogs;
   Silence sounds;
   game::CardModel model;
