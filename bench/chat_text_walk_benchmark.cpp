@@ -55,6 +55,18 @@ void BM_WalkToOldestMarker(benchmark::State &state) {
                           sizeof(wchar_t));
 }
 
+// Free Game's walk: three markers tested on every line of one walk.
+void BM_WalkToThreeMarkers(benchmark::State &state) {
+  const FetchedChatText &chat = ChatTextOfSize(state.range(0));
+  for (auto _ : state) {
+    const auto found = chat.FindNewestLinesWith(
+        {kMarker, L"Payouts:", L"Your machinekeeper is "});
+    benchmark::DoNotOptimize(found);
+  }
+  state.SetBytesProcessed(state.iterations() * chat.Text().size() *
+                          sizeof(wchar_t));
+}
+
 // The least any walk must do: look at every character once for breaks.
 void BM_BareReverseLineBreakScan(benchmark::State &state) {
   const std::wstring_view chat = ChatTextOfSize(state.range(0)).Text();
@@ -109,6 +121,11 @@ void BM_CopyingWalkToOldestMarker(benchmark::State &state) {
 } // namespace
 
 BENCHMARK(BM_WalkToOldestMarker)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->Arg(50 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WalkToThreeMarkers)
     ->Arg(1 << 20)
     ->Arg(10 << 20)
     ->Arg(50 << 20)
