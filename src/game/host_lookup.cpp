@@ -26,6 +26,18 @@ void TakeHostFromLine(CardModel &model, std::wstring_view line) {
   }
 }
 
+// Finds the host's announcement in a fresh fetch and fills an empty host
+// box; false when there is none.
+bool TakeHostFromChat(CardContext &card) {
+  const chat::FetchedChatText chatText = card.chat.FetchChatText();
+  const auto line = chatText.FindNewestLineWith(kHostMarker);
+  if (!line) {
+    return false;
+  }
+  TakeHostFromLine(card.model, *line);
+  return true;
+}
+
 void TakeCreditsFromLine(CardModel &model, std::wstring_view line) {
   const std::size_t valueStart =
       line.find(kCreditsValueMarker) + kCreditsValueOffset;
@@ -51,26 +63,21 @@ void GetHost(CardContext &card) {
   if (!card.model.steps.getHost) {
     return;
   }
-  const chat::FetchedChatText chatText = card.chat.FetchChatText();
-  if (const auto line = chatText.FindNewestLineWith(kHostMarker)) {
-    TakeHostFromLine(card.model, *line);
-  }
+  TakeHostFromChat(card);
 }
 
+// The host is looked up before the question, the credits and payouts after
+// the registration went out: the machinekeeper may answer it at once. So
+// Free Game fetches twice, and lets the first text go before the second.
 void FreeGame(CardContext &card) {
   CardModel &model = card.model;
   if (!model.steps.freeGame) {
     return;
   }
   model.registered = true;
-  // One fetch and one walk find the host, the credits and the payouts.
-  const chat::FetchedChatText chatText = card.chat.FetchChatText();
-  const auto [host, credits, payouts] = chatText.FindNewestLinesWith(
-      {kHostMarker, kCreditsMarker, kPayoutMarker});
-  if (!host) {
+  if (!TakeHostFromChat(card)) {
     return;
   }
-  TakeHostFromLine(model, host->line);
   const std::wstring answer =
       AskYesNo(card.dialogs, std::wstring(kRegistrationTitle),
                std::wstring(kRegistrationPrompt));
@@ -78,6 +85,9 @@ void FreeGame(CardContext &card) {
     card.chat.Connection().ChatSend(chat::kPrivateMessageKind, model.hostName,
                                     std::wstring(kRegistrationMessage));
   }
+  const chat::FetchedChatText chatText = card.chat.FetchChatText();
+  const auto [credits, payouts] =
+      chatText.FindNewestLinesWith({kCreditsMarker, kPayoutMarker});
   if (credits) {
     TakeCreditsFromLine(model, credits->line);
   }

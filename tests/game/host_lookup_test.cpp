@@ -96,5 +96,15 @@ TEST_F(HostLookupTest, FreeGameWithoutAnnouncementOnlyMarksTheRegistration) {
   EXPECT_TRUE(dialogs.questions.empty());
 }
 
+TEST_F(HostLookupTest, FreeGameReadsCreditsAndPayoutsAfterItsMessage) {
+  library.QueueFetch(kAnnouncement);
+  library.SetChat(
+      {kAnnouncement, L"ESP to Dealer: Register me!", kCredits, kPayouts});
+  FreeGame(card);
+  EXPECT_EQ(model.credits, L"250");
+  EXPECT_EQ(model.payouts.values[15], L"16");
+  EXPECT_EQ(library.fetches, 2);
+}
+
 } // namespace
 } // namespace slots::game

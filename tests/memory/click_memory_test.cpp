@@ -77,6 +77,8 @@ struct ClickCase {
   std::function<void(CardModel &)> prepare;
   std::function<void(CardContext &)> click;
   std::function<bool(const CardModel &)> didItsWork;
+  // Free Game looks again after its message: the host may answer at once.
+  int fetches = 1;
   friend void PrintTo(const ClickCase &c, std::ostream *os) { *os << c.name; }
 };
 
@@ -106,7 +108,7 @@ TEST_P(ClickMemory, HoldsTheTextOnceAndNothingAfterwards) {
   GetParam().click(card);
 
   EXPECT_TRUE(GetParam().didItsWork(model));
-  EXPECT_EQ(library.fetches, 1);
+  EXPECT_EQ(library.fetches, GetParam().fetches);
   EXPECT_LE(PeakHeapBytes() - before, textBytes + textBytes / 10)
       << "text of " << textBytes << " bytes";
   EXPECT_LE(LiveHeapBytes(), before + 1024) << "held after the click";
@@ -120,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"FreeGame", [](CardModel &) {}, FreeGame,
                   [](const CardModel &m) {
                     return m.credits == L"250" && m.payouts.values[0] == L"1";
-                  }},
+                  },
+                  2},
         ClickCase{"Start",
                   [](CardModel &m) {
                     m.hostName = L"Dealer";

@@ -2,7 +2,6 @@
 
 #include "chat/chat_connection.h"
 #include "chat/chat_line_search.h"
-#include "chat/chat_text_reader.h"
 #include "chat/scripted_chat_library.h"
 #include "game/card_interfaces.h"
 #include "game/card_model.h"
