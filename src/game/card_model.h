@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,6 +60,9 @@ struct CardModel {
   std::array<ReelLabel, kReelCount> reels;
   std::array<bool, kReelCount> holds{}; // Label8..Label10: red while held
   bool registered = false;              // Label2's tag: "Free Game" used
+  // The whole first-spin line Start showed for the game under way: Final
+  // looks no further back than this line. Forgotten when the game ends.
+  std::optional<std::wstring> firstSpinLine;
   StepControls steps;
   CardOptions options;
   PayoutTable payouts;

@@ -15,6 +15,7 @@ void ResetCard(CardModel &model) {
   model.steps.hostName = true;
   model.steps.freeGame = true;
   model.registered = false;
+  model.firstSpinLine.reset();
   model.holds.fill(false);
 }
 

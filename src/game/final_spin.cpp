@@ -22,13 +22,24 @@ struct FinalSearch {
   bool firstSpinMet = false;
 };
 
+// Which first-spin line ends a walk for this game's final.
+struct FirstSpinBound {
+  // The first-spin line Start showed; when there is one, only it ends the
+  // walk, and it is never taken for a final.
+  const std::optional<std::wstring> &remembered;
+  // Without a remembered line: whether any line holding "FIRST:" ends it.
+  bool anyFirstSpin = false;
+};
+
 // Walks back from the newest line of a fresh fetch to the newest final line,
-// but not past the current game's first spin: a final older than that
-// belongs to an earlier game. A fetch that delivered nothing finds nothing:
-// going on with an earlier walk would only meet lines older than the first
-// spin that walk stopped at. The fetched text goes with the walk; only the
-// line found is kept.
-FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat) {
+// but not past the bound: a final older than this game's first spin belongs
+// to an earlier game. A remembered line that occurs more than once bounds the
+// walk at its newest occurrence. A fetch that delivered nothing finds
+// nothing: going on with an earlier walk would only meet lines older than the
+// first spin that walk stopped at. The fetched text goes with the walk; only
+// the line found is kept.
+FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat,
+                                 const FirstSpinBound &bound) {
   const chat::FetchedChatText chatText = chat.FetchChatText();
   if (chatText.IsEmpty()) {
     return {};
@@ -36,10 +47,13 @@ FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat) {
   chat::ChatTextReader walk;
   for (std::wstring_view line = walk.ReadChatLine(chatText.Text());
        !chat::IsNoMoreLines(line); line = walk.ReadChatLine({})) {
-    if (chat::LineContains(line, kFinalSpinMarker)) {
+    const bool isRemembered = bound.remembered && line == *bound.remembered;
+    if (!isRemembered && chat::LineContains(line, kFinalSpinMarker)) {
       return {.line = std::wstring(line)};
     }
-    if (chat::LineContains(line, kFirstSpinMarker)) {
+    const bool isAnyFirstSpin = !bound.remembered && bound.anyFirstSpin &&
+                                chat::LineContains(line, kFirstSpinMarker);
+    if (isRemembered || isAnyFirstSpin) {
       return {.line = std::nullopt, .firstSpinMet = true};
     }
   }
@@ -61,6 +75,7 @@ void EndGame(CardModel &model) {
   model.steps.getHost = true;
   model.steps.hostName = true;
   model.holds.fill(false);
+  model.firstSpinLine.reset();
 }
 
 } // namespace
@@ -80,8 +95,10 @@ Outcome JudgeOutcome(const CardModel &model) {
       [](const ReelLabel &reel) { return IntegerValueOfCode(reel.tag); });
   const bool anyCherry =
       std::find(codes.begin(), codes.end(), kCherryCode) != codes.end();
-  const bool threeEqual =
-      codes[0] && codes[0] == codes[1] && codes[0] == codes[2];
+  // Blank reels ("00", "15") are three of nothing.
+  const bool threeEqual = codes[0] && *codes[0] >= 1 &&
+                          *codes[0] <= kSymbolCount && codes[0] == codes[1] &&
+                          codes[0] == codes[2];
   return anyCherry || threeEqual ? Outcome::Win : Outcome::Loss;
 }
 
@@ -90,10 +107,14 @@ void Final(CardContext &card) {
   if (!model.steps.final || model.hostName.empty()) {
     return;
   }
-  FinalSearch search = FindCurrentFinalLine(card.chat);
+  // Without a remembered first spin, the first look stops at any first spin
+  // and the second one looks past them all.
+  FinalSearch search = FindCurrentFinalLine(
+      card.chat, {.remembered = model.firstSpinLine, .anyFirstSpin = true});
   if (search.firstSpinMet) {
     // The final may have arrived since; look once more in a fresh text.
-    search = FindCurrentFinalLine(card.chat);
+    search = FindCurrentFinalLine(
+        card.chat, {.remembered = model.firstSpinLine, .anyFirstSpin = false});
     if (!search.line) {
       card.dialogs.ShowNotice(std::wstring(kNoFinalTitle),
                               std::wstring(kNoFinalNotice));

@@ -15,11 +15,13 @@ inline constexpr std::wstring_view kNoFinalNotice =
 // The balance the host reported: the credit field from its third character,
 // without its last character.
 std::wstring BalanceFromCreditField(std::wstring_view creditField);
-// Three equal codes or any Cherry wins; a tag that is no integer is no symbol.
+// Three equal codes that name a symbol, or any Cherry, win; a tag that is no
+// integer is no symbol.
 Outcome JudgeOutcome(const CardModel &model);
-// Command6 "Final": shows the host's final spin and balance, but only from a
-// final line newer than the current game's first spin; when the chat holds
-// none yet, a notice tells the player and the card stays as it was.
+// Command6 "Final": shows the host's final spin and balance. A final older
+// than the first spin Start showed belongs to an earlier game; when the chat
+// holds no newer one yet, a notice tells the player and the card stays as it
+// was.
 void Final(CardContext &card);
 
 } // namespace slots::game

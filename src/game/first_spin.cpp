@@ -4,6 +4,7 @@
 #include "game/payout_table.h"
 #include "game/spin_line.h"
 
+#include <string>
 #include <string_view>
 
 namespace slots::game {
@@ -34,8 +35,10 @@ void Start(CardContext &card) {
   if (chat::IsSentPrivateLine(line)) {
     line = firstSpin->olderLines.ReadChatLine({});
   }
+  model.firstSpinLine.reset();
   if (const auto spin = ParseSpinLine(line, kFirstSpinKeyword)) {
     ShowSpin(model, *spin);
+    model.firstSpinLine = std::wstring(line);
   }
   if (model.options.startSound) {
     card.sounds.PlayStartSound();

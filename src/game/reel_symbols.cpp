@@ -7,7 +7,7 @@
 namespace slots::game {
 namespace {
 
-constexpr std::array<std::wstring_view, 14> kSymbolNames = {
+constexpr std::array<std::wstring_view, kSymbolCount> kSymbolNames = {
     L"Bell", L"Grape", L"$",   L"7",     L"Gold Bar", L"Diamond", L"Heart",
     L"Gem",  L"Bar",   L"Sun", L"Lemon", L"Apple",    L"Star",    L"Cherry"};
 

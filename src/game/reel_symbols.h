@@ -9,6 +9,7 @@
 
 namespace slots::game {
 
+inline constexpr int kSymbolCount = 14;
 inline constexpr int kCherryCode = 14;
 
 // A code read as a decimal number the lenient way: leading spaces skipped,

@@ -23,15 +23,16 @@ constexpr std::string_view kOff = "0";
 constexpr std::string_view kLayoutEdge = "0";
 
 // A position may be negative (left of or above the primary screen) and beyond
-// 16 bits (a second screen), but must fit 32 bits.
-std::optional<std::int32_t> ParseEdge(std::string_view text) {
-  std::string_view digits = text;
-  if (digits.starts_with('-')) {
-    digits.remove_prefix(1);
+// 16 bits (a second screen).
+bool IsEdgeText(std::string_view text) {
+  if (text.starts_with('-')) {
+    text.remove_prefix(1);
   }
-  if (!chat::IsAllDigits(digits)) {
-    return std::nullopt;
-  }
+  return chat::IsAllDigits(text);
+}
+
+// Empty when the edge does not fit 32 bits.
+std::optional<std::int32_t> ConvertEdge(std::string_view text) {
   std::int32_t edge = 0;
   const char *end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, edge);
@@ -62,19 +63,20 @@ void ApplySwitch(SettingsStore &settings, std::string_view key, bool &option) {
   }
 }
 
-// An invalid edge is stored as "0" and leaves the edge at its layout place.
+// Text that is no number is stored as "0" and leaves the edge at its layout
+// place. A number too large to convert leaves the edge there too, but stays
+// stored as it is.
 std::optional<std::int32_t> CheckEdge(SettingsStore &settings,
                                       std::string_view key,
                                       std::string_view value) {
-  const std::optional<std::int32_t> edge = ParseEdge(value);
-  if (!edge) {
+  if (!IsEdgeText(value)) {
     settings.Write(key, kLayoutEdge);
     return std::nullopt;
   }
   if (value == kLayoutEdge) {
     return std::nullopt;
   }
-  return edge;
+  return ConvertEdge(value);
 }
 
 std::string_view SwitchText(bool on) { return on ? kOn : kOff; }

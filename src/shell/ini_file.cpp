@@ -10,8 +10,8 @@ namespace slots::shell {
 // Layout: a line whose first non-blank character is "[" starts a section,
 // named by the text up to the first "]"; a line with "=" is a key line.
 // Spaces and tabs around section names, key names and values are not part of
-// them. Lines end in LF or CR LF; the first matching section and the first
-// matching key in it count.
+// them, nor are matching quotes around a value. Lines end in LF or CR LF; the
+// first matching section and the first matching key in it count.
 
 namespace {
 
@@ -127,6 +127,18 @@ KeyPlace FindKey(std::string_view content, std::string_view section,
   return place;
 }
 
+bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+// Windows' profile reader hands out a value written in matching single or
+// double quotes without them.
+std::string_view WithoutQuotes(std::string_view value) {
+  if (value.size() >= 2 && IsQuote(value.front()) &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
 bool HasLineBreak(std::string_view text) {
   return text.find_first_of("\r\n") != std::string_view::npos;
 }
@@ -191,7 +203,7 @@ std::string ReadIniValue(std::string_view section, std::string_view key,
   }
   const KeyPlace place = FindKey(*content, TrimBlanks(section),
                                  ToCase(TrimBlanks(key), ToLowerAscii));
-  return std::string(place.value.substr(0, kMaxIniValueLength));
+  return std::string(WithoutQuotes(place.value).substr(0, kMaxIniValueLength));
 }
 
 bool WriteIniValue(std::string_view section, std::string_view key,

@@ -11,8 +11,9 @@ inline constexpr std::size_t kMaxIniValueLength = 749;
 
 // An initialisation-style file of "[section]" lines and "key=value" lines.
 // Section and key names match regardless of case (ASCII); spaces and tabs
-// around names and values are not part of them. Missing file, section or key
-// reads as the empty text.
+// around names and values are not part of them, nor are matching single or
+// double quotes around a value. Missing file, section or key reads as the
+// empty text.
 std::string ReadIniValue(std::string_view section, std::string_view key,
                          const std::filesystem::path &file);
 

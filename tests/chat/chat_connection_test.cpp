@@ -34,6 +34,17 @@ TEST_F(ChatConnectionTest, RepeatsWhileBusy) {
   EXPECT_EQ(library.calls.back().text, L"Register me!");
 }
 
+// The chat client answered "busy": it gets a moment to finish its work
+// before each repeat, not a burst of calls.
+TEST_F(ChatConnectionTest, PausesBeforeEachRepeatOfABusyRequest) {
+  library.statuses = {L"6", L"6", L"0"};
+  connection.ChatGetAllText();
+  ASSERT_EQ(pause.pauses.size(), 2u);
+  for (const std::chrono::milliseconds each : pause.pauses) {
+    EXPECT_GE(each, std::chrono::milliseconds(50));
+  }
+}
+
 TEST_F(ChatConnectionTest, UnknownStatusIsTreatedAsBusy) {
   library.statuses = {L"42", L"0"};
   connection.ChatGetAllText();
@@ -111,6 +122,7 @@ TEST(ChatConnectionLink, FailedInitLeavesTheLinkClosed) {
 }
 
 struct TrimCase {
+  const char *name;
   std::wstring delivered;
   std::wstring stored;
 };
@@ -128,17 +140,21 @@ using namespace std::string_literals;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DeliveredTextTrimming,
-    ::testing::Values(TrimCase{L"abc\r\n\r\n", L"abc"},
-                      // NUL as the 10th character keeps the first five.
-                      TrimCase{L"abcdefghi\0tail"s, L"abcde"},
-                      TrimCase{L"abc\r\nfghi\0tail"s, L"abc"},
-                      // NUL as the 3rd character: nothing is cut.
-                      TrimCase{L"ab\0defg"s, L"ab\0defg"s},
-                      TrimCase{L"abcde\0"s, L"a"},
-                      TrimCase{L"abcd\0x"s, L"abcd\0x"s},
-                      TrimCase{L"\r\n\r\n\r\n", L""},
-                      TrimCase{L"line\r\n\n", L"line\r\n\n"},
-                      TrimCase{L"\u00e9t\u00e9\r\n", L"\u00e9t\u00e9"}));
+    ::testing::Values(
+        TrimCase{"TrailingLineBreaks", L"abc\r\n\r\n", L"abc"},
+        // NUL as the 10th character keeps the first five.
+        TrimCase{"NulTenth", L"abcdefghi\0tail"s, L"abcde"},
+        TrimCase{"NulTenthAfterALineBreak", L"abc\r\nfghi\0tail"s, L"abc"},
+        // NUL as the 3rd character: nothing is cut.
+        TrimCase{"NulThird", L"ab\0defg"s, L"ab\0defg"s},
+        TrimCase{"NulSixth", L"abcde\0"s, L"a"},
+        TrimCase{"NulFifth", L"abcd\0x"s, L"abcd\0x"s},
+        TrimCase{"OnlyLineBreaks", L"\r\n\r\n\r\n", L""},
+        TrimCase{"LoneLineFeed", L"line\r\n\n", L"line\r\n\n"},
+        TrimCase{"Accents", L"\u00e9t\u00e9\r\n", L"\u00e9t\u00e9"}),
+    [](const ::testing::TestParamInfo<TrimCase> &info) {
+      return std::string(info.param.name);
+    });
 
 } // namespace
 } // namespace slots::chat

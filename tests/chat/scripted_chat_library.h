@@ -80,7 +80,11 @@ private:
 class NoPause final : public RepeatPause {
 public:
   std::chrono::milliseconds total{0};
-  void Pause(std::chrono::milliseconds duration) override { total += duration; }
+  std::vector<std::chrono::milliseconds> pauses;
+  void Pause(std::chrono::milliseconds duration) override {
+    total += duration;
+    pauses.push_back(duration);
+  }
 };
 
 } // namespace slots::chat::testing

@@ -37,6 +37,16 @@ TEST_F(ResetTest, ResetMidGameClearsReelsHoldsAndRegistrationButKeepsCredits) {
                                        .reset = true}));
 }
 
+TEST_F(ResetTest, ResetAfterTheHoldsWereSentClosesTheFinal) {
+  EnterFinalStep();
+  model.firstSpinLine = FirstSpinLine(L"05", L"09", L"14");
+  ResetCard(model);
+  EXPECT_FALSE(model.steps.final);
+  EXPECT_FALSE(model.steps.espHolds);
+  EXPECT_TRUE(model.steps.start);
+  EXPECT_FALSE(model.firstSpinLine);
+}
+
 TEST_F(ResetTest, StartAfterResetWaitsForFreeGame) {
   EnterReadyToStart();
   library.SetChat({FirstSpinLine(L"05", L"09", L"14")});
@@ -46,11 +56,6 @@ TEST_F(ResetTest, StartAfterResetWaitsForFreeGame) {
   EXPECT_EQ(model, afterReset);
   ResetCard(model);
   EXPECT_EQ(model, afterReset);
-}
-
-TEST_F(ResetTest, ResetBeforeTheFirstFreeGameIsNotAvailable) {
-  ResetCard(model);
-  EXPECT_EQ(model, CardModel());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "game/final_spin.h"
 
+#include "game/first_spin.h"
 #include "game_fakes.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,16 @@ protected:
   void ExpectGameEnded() const {
     EXPECT_EQ(model.steps, kReadyToStart);
     EXPECT_EQ(model.holds, (std::array<bool, 3>{}));
+    EXPECT_FALSE(model.firstSpinLine);
+  }
+  // Start shows the first spin, and the holds are then sent.
+  void PlayFirstSpin(const std::wstring &firstSpin) {
+    EnterReadyToStart();
+    library.SetChat({firstSpin});
+    Start(card);
+    ASSERT_EQ(model.firstSpinLine, firstSpin);
+    model.steps = testing::kFinalStep;
+    model.holds = {true, false, true};
   }
 };
 
@@ -68,7 +79,7 @@ TEST(BalanceTest, BalanceIsTheCreditFieldFromItsThirdCharacterBarTheLast) {
   }
 }
 
-TEST(OutcomeTest, OnlyThreeEqualCodesOrACherryWin) {
+TEST(OutcomeTest, OnlyThreeEqualSymbolsOrACherryWin) {
   using Tags = std::tuple<std::wstring, std::wstring, std::wstring>;
   const std::pair<Tags, Outcome> cases[] = {
       {{L"07", L"07", L"07"}, Outcome::Win},
@@ -79,7 +90,10 @@ TEST(OutcomeTest, OnlyThreeEqualCodesOrACherryWin) {
       {{L"03", L"03", L"04"}, Outcome::Loss},
       {{L"", L"", L""}, Outcome::Loss}, // codes that are no number
       {{L"1x", L"1x", L"1x"}, Outcome::Loss},
-      {{L".5", L".5", L".5"}, Outcome::Loss}};
+      {{L".5", L".5", L".5"}, Outcome::Loss},
+      {{L"00", L"00", L"00"}, Outcome::Loss}, // three blank reels
+      {{L"15", L"15", L"15"}, Outcome::Loss},
+      {{L"-1", L"-1", L"-1"}, Outcome::Loss}};
   for (const auto &[tags, outcome] : cases) {
     CardModel model;
     std::tie(model.reels[0].tag, model.reels[1].tag, model.reels[2].tag) = tags;
@@ -138,23 +152,86 @@ TEST_F(FinalTest, FinalNotYetSentShowsTheNoticeAndChangesNothing) {
   EXPECT_EQ(library.fetches, 2);
 }
 
-TEST_F(FinalTest, PreviousGamesFinalIsNotShownAsThisGames) {
-  library.SetChat({FirstSpinLine(L"01", L"02", L"03"),
+// A machinekeeper that deals the next game's first spin right after the
+// final: the final of the game Start showed is still this game's.
+TEST_F(FinalTest, EagerNextFirstSpinDoesNotHideThisGamesFinal) {
+  const std::wstring game1 = FirstSpinLine(L"01", L"02", L"03");
+  PlayFirstSpin(game1);
+  library.SetChat({game1, kEchoedHolds,
                    FinalSpinLine(L"04", L"04", L"04", L"900"),
-                   FirstSpinLine(L"05", L"06", L"07"), kEchoedHolds});
+                   FirstSpinLine(L"05", L"06", L"07")});
+  Final(card);
+  EXPECT_EQ(model.reels[0], (ReelLabel{L"7", L"04"}));
+  EXPECT_EQ(model.credits, L"900");
+  EXPECT_EQ(sounds.finalSounds, std::vector<Outcome>{Outcome::Win});
+  ExpectGameEnded();
+  EXPECT_TRUE(dialogs.notices.empty());
+}
+
+// A machinekeeper that has not answered yet: the final in the chat is the
+// previous game's.
+TEST_F(FinalTest, PreviousGamesFinalIsNotShownAsThisGames) {
+  const std::wstring game1 = FirstSpinLine(L"05", L"06", L"07");
+  PlayFirstSpin(game1);
+  library.SetChat({FirstSpinLine(L"01", L"02", L"03"),
+                   FinalSpinLine(L"04", L"04", L"04", L"900"), game1,
+                   kEchoedHolds});
+  const CardModel before = model;
+  const int fetchesBefore = library.fetches;
+  Final(card);
+  ExpectNoticeAndNothingChanged(before);
+  EXPECT_EQ(library.fetches - fetchesBefore, 2); // one for each look
+}
+
+TEST_F(FinalTest, FinalArrivingBetweenTheTwoLooksIsShown) {
+  const std::wstring game1 = FirstSpinLine(L"01", L"02", L"03");
+  PlayFirstSpin(game1);
+  library.QueueFetch(testing::JoinLines(
+      {FinalSpinLine(L"04", L"04", L"04", L"900"), game1, kEchoedHolds}));
+  library.SetChat({FinalSpinLine(L"04", L"04", L"04", L"900"), game1,
+                   kEchoedHolds, FinalSpinLine(L"09", L"09", L"09", L"70")});
+  Final(card);
+  EXPECT_EQ(model.reels[0].caption, L"Bar");
+  EXPECT_EQ(model.credits, L"70");
+  ExpectGameEnded();
+  EXPECT_TRUE(dialogs.notices.empty());
+}
+
+TEST_F(FinalTest, StrayFirstSpinMarkersNewerThanTheFinalDoNotHideIt) {
+  const std::wstring game1 = FirstSpinLine(L"01", L"02", L"03");
+  PlayFirstSpin(game1);
+  library.SetChat({game1, FinalSpinLine(L"09", L"09", L"09", L"70"),
+                   L"Eve: lol FIRST: whatever",
+                   EspFrom(L"Eve", L"FIRST:R1 14R2 14R3 14:")});
+  Final(card);
+  EXPECT_EQ(model.reels[0].caption, L"Bar");
+  EXPECT_EQ(model.credits, L"70");
+  ExpectGameEnded();
+}
+
+// The same first spin dealt again word for word bounds the walk at its newer
+// copy: this game's final behind it is not found.
+TEST_F(FinalTest, RememberedFirstSpinCountsAtItsNewestOccurrence) {
+  const std::wstring game1 = FirstSpinLine(L"01", L"02", L"03");
+  PlayFirstSpin(game1);
+  library.SetChat({game1, FinalSpinLine(L"09", L"09", L"09", L"70"), game1});
   const CardModel before = model;
   Final(card);
   ExpectNoticeAndNothingChanged(before);
 }
 
-TEST_F(FinalTest, FinalArrivingBetweenTheTwoLooksIsShown) {
-  library.QueueFetch(FirstSpinLine(L"01", L"02", L"03"));
+// When Start showed no first spin, the second look passes every first spin
+// and takes the newest final in the chat.
+TEST_F(FinalTest, WithoutARememberedFirstSpinTheSecondLookTakesAnyFinal) {
   library.SetChat({FirstSpinLine(L"01", L"02", L"03"),
-                   FinalSpinLine(L"09", L"09", L"09", L"70")});
+                   FinalSpinLine(L"04", L"04", L"04", L"900"),
+                   FirstSpinLine(L"05", L"06", L"07"), kEchoedHolds});
   Final(card);
-  EXPECT_EQ(model.reels[0].caption, L"Bar");
-  EXPECT_EQ(model.credits, L"70");
+  EXPECT_EQ(model.reels[0].caption, L"7");
+  EXPECT_EQ(model.credits, L"900");
   ExpectGameEnded();
+  EXPECT_TRUE(dialogs.notices.empty());
+  EXPECT_EQ(library.fetches, 2);
 }
 
 TEST_F(FinalTest, SecondLookDeliveringNothingShowsTheNotice) {

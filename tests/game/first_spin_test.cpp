@@ -41,6 +41,21 @@ TEST_F(StartTest, ShowsTheFirstSpinFromAnySenderAndMovesToTheHolds) {
   ExpectHoldsStepReached();
 }
 
+TEST_F(StartTest, RemembersTheWholeFirstSpinLineItShowed) {
+  const std::wstring shown = FirstSpinLine(L"06", L"07", L"08");
+  library.SetChat({shown, L"ESP to Dealer: FIRST: is that mine?"});
+  Start(card);
+  EXPECT_EQ(model.firstSpinLine, shown);
+}
+
+TEST_F(StartTest, RemembersNoLineWhenItShowedNoSpin) {
+  model.firstSpinLine = L"left over";
+  library.SetChat({L"Ann: FIRST:R1 05R2 09R3 14:"});
+  Start(card);
+  EXPECT_FALSE(model.firstSpinLine);
+  ExpectHoldsStepReached();
+}
+
 TEST_F(StartTest, FindsTheNewestFirstSpinBehindLaterLines) {
   library.SetChat({FirstSpinLine(L"01", L"01", L"01"),
                    FirstSpinLine(L"02", L"03", L"04"), L"Ann: hi", L""});
@@ -112,6 +127,20 @@ TEST_F(StartTest, WithoutAFirstSpinOnlyThePayoutTableIsApplied) {
   Start(card);
   EXPECT_EQ(model.payouts.values[0], L"2");
   ExpectIdleReels();
+  EXPECT_EQ(sounds.startSounds, 0);
+  EXPECT_EQ(model.steps, kReadyToStart);
+}
+
+// An earlier click's walk stopped short of an earlier game's first spin; a
+// fetch that delivers nothing must not go on from there.
+TEST_F(StartTest, EmptyDeliveryFindsNoEarlierFirstSpin) {
+  library.QueueFetch(testing::JoinLines(
+      {FirstSpinLine(L"01", L"01", L"01"), L"Dealer: Payouts:2:2"}));
+  ASSERT_TRUE(search.FetchChatText().FindNewestLineWith(L"Payouts:"));
+  library.QueueFetch(L"");
+  Start(card);
+  ExpectIdleReels();
+  EXPECT_EQ(model.payouts, PayoutTable());
   EXPECT_EQ(sounds.startSounds, 0);
   EXPECT_EQ(model.steps, kReadyToStart);
 }

@@ -45,6 +45,25 @@ TEST_F(HoldsTest, EspHoldsSendsOneFlagPerReelAndOpensTheFinal) {
   EXPECT_EQ(model.steps, kFinalStep);
 }
 
+TEST_F(HoldsTest, FlagsAreSentInReelOrder) {
+  ToggleHold(card, 0);
+  EspHolds(card);
+  ToggleHold(card, 0);
+  ToggleHold(card, 1);
+  ToggleHold(card, 2);
+  EspHolds(card);
+  EXPECT_EQ(library.sent, (Sent{{2, L"Dealer", L"I hold 1,0,0"},
+                                {2, L"Dealer", L"I hold 0,1,1"}}));
+}
+
+TEST_F(HoldsTest, ReelOutsideTheThreeChangesNothing) {
+  const CardModel before = model;
+  ToggleHold(card, -1);
+  ToggleHold(card, 3);
+  EXPECT_EQ(model, before);
+  EXPECT_EQ(sounds.holdSounds, 0);
+}
+
 TEST_F(HoldsTest, EachEspHoldsSendsTheHoldsOfItsMoment) {
   EspHolds(card);
   ToggleHold(card, 1);
@@ -52,12 +71,6 @@ TEST_F(HoldsTest, EachEspHoldsSendsTheHoldsOfItsMoment) {
   EXPECT_EQ(library.sent, (Sent{{2, L"Dealer", L"I hold 0,0,0"},
                                 {2, L"Dealer", L"I hold 0,1,0"}}));
   EXPECT_EQ(model.steps, kFinalStep);
-}
-
-TEST_F(HoldsTest, EspHoldsBeforeStartSendsNothing) {
-  EnterReadyToStart();
-  EspHolds(card);
-  EXPECT_TRUE(library.sent.empty());
 }
 
 } // namespace

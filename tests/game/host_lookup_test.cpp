@@ -87,6 +87,39 @@ TEST_F(HostLookupTest, CreditsStartOneCharacterAfterTheColon) {
   }
 }
 
+TEST_F(HostLookupTest, AnswerOtherThanYesOrNoSendsNothing) {
+  for (const int answer : {0, 2 /* IDCANCEL */, 1 /* IDOK */}) {
+    SCOPED_TRACE(answer);
+    model = CardModel();
+    library.SetChat({kAnnouncement, kCredits});
+    dialogs.answer = answer;
+    EXPECT_EQ(AskYesNo(dialogs, L"title", L"prompt"), L"");
+    FreeGame(card);
+    EXPECT_TRUE(library.sent.empty());
+    EXPECT_EQ(model.credits, L"250");
+    EXPECT_EQ(model.steps, kReadyToStart);
+  }
+}
+
+// A busy client given up, status "-1" or a cleared chat window: what an
+// earlier walk left unread must not be taken from it.
+TEST_F(HostLookupTest, EmptyDeliveryFindsNothing) {
+  library.QueueFetch(testing::JoinLines(
+      {L"Bob: Your machinekeeper is Bob", kCredits, L"Ann: Payouts:9"}));
+  ASSERT_TRUE(search.FetchChatText().FindNewestLineWith(L"Payouts:"));
+  library.QueueFetch(L"");
+  GetHost(card);
+  EXPECT_EQ(model.hostName, L"");
+
+  library.QueueFetch(testing::JoinLines({kCredits, kAnnouncement}));
+  library.QueueFetch(L"");
+  FreeGame(card);
+  EXPECT_EQ(model.hostName, L"Dealer");
+  EXPECT_EQ(model.credits, L"0");
+  EXPECT_EQ(model.payoutWindow, PayoutWindowState::NotCreated);
+  EXPECT_EQ(model.steps, kReadyToStart);
+}
+
 TEST_F(HostLookupTest, FreeGameWithoutAnnouncementOnlyMarksTheRegistration) {
   library.SetChat({kCredits, kPayouts});
   FreeGame(card);

@@ -112,6 +112,7 @@ TEST_F(CardLifecycleTest, InvalidSwitchIsReplacedByItsDefault) {
 }
 
 struct StoredEdgeCase {
+  const char *name;
   std::string stored;
   std::optional<std::int32_t> top;
   std::string storedAfterStart;
@@ -143,19 +144,29 @@ INSTANTIATE_TEST_SUITE_P(
     StoredValues, StoredTopEdgeTest,
     ::testing::Values(
         // Above the primary screen and on a second screen: kept.
-        StoredEdgeCase{"-150", -150, "-150"},
-        StoredEdgeCase{"40000", 40000, "40000"},
-        StoredEdgeCase{"2147483647", kMaxEdge, "2147483647"},
-        StoredEdgeCase{"-2147483648", kMinEdge, "-2147483648"},
-        StoredEdgeCase{"0", std::nullopt, "0"},
-        // Not a 32-bit number: the layout place, and "0" stored.
-        StoredEdgeCase{"", std::nullopt, "0"},
-        StoredEdgeCase{"12a", std::nullopt, "0"},
-        StoredEdgeCase{"-", std::nullopt, "0"},
-        StoredEdgeCase{"--5", std::nullopt, "0"},
-        StoredEdgeCase{"+5", std::nullopt, "0"},
-        StoredEdgeCase{"2147483648", std::nullopt, "0"},
-        StoredEdgeCase{"99999999999", std::nullopt, "0"}));
+        StoredEdgeCase{"AboveTheScreen", "-150", -150, "-150"},
+        StoredEdgeCase{"Beyond16Bits", "40000", 40000, "40000"},
+        StoredEdgeCase{"Largest32Bits", "2147483647", kMaxEdge, "2147483647"},
+        StoredEdgeCase{"Smallest32Bits", "-2147483648", kMinEdge,
+                       "-2147483648"},
+        StoredEdgeCase{"Zero", "0", std::nullopt, "0"},
+        // No number: the layout place, and "0" stored.
+        StoredEdgeCase{"Empty", "", std::nullopt, "0"},
+        StoredEdgeCase{"Letters", "12a", std::nullopt, "0"},
+        StoredEdgeCase{"LoneMinus", "-", std::nullopt, "0"},
+        StoredEdgeCase{"TwoMinuses", "--5", std::nullopt, "0"},
+        StoredEdgeCase{"Plus", "+5", std::nullopt, "0"},
+        // A number too large to convert: the layout place, and the stored
+        // text left as it is.
+        StoredEdgeCase{"Beyond32Bits", "2147483648", std::nullopt,
+                       "2147483648"},
+        StoredEdgeCase{"FarBeyond32Bits", "99999999999", std::nullopt,
+                       "99999999999"},
+        StoredEdgeCase{"FarBelow32Bits", "-99999999999", std::nullopt,
+                       "-99999999999"}),
+    [](const ::testing::TestParamInfo<StoredEdgeCase> &info) {
+      return std::string(info.param.name);
+    });
 
 TEST_F(CardLifecycleTest, ZeroTopWithALeftEdgeSetsOnlyTheLeftEdge) {
   Store("[Main]\r\nX=0\r\nY=300\r\n");
@@ -182,6 +193,18 @@ TEST_F(CardLifecycleTest, LowerCaseSectionAndMixedCaseKeysAreRead) {
   EXPECT_EQ(result.place.top, 120);
   EXPECT_EQ(result.place.left, -45);
   EXPECT_EQ(Stored(), file);
+}
+
+TEST_F(CardLifecycleTest, ValuesInMatchingQuotesAreReadWithoutThem) {
+  Store("[Main]\r\nOnTop=\"0\"\r\nX='120'\r\nFinalSound=\"0'\r\n");
+
+  const StartupResult result = StartUp();
+
+  EXPECT_FALSE(model_.options.stayOnTop);
+  EXPECT_EQ(result.place.top, 120);
+  // Quotes that do not match are part of the value, which is then no number.
+  EXPECT_TRUE(model_.options.finalSound);
+  EXPECT_EQ(ReadKey("FinalSound"), "1");
 }
 
 TEST_F(CardLifecycleTest, ShutDownClosesTheLinkAndWritesTheSevenKeysInOrder) {

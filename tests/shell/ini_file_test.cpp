@@ -51,6 +51,31 @@ TEST_F(IniFileTest, BlanksAroundNamesAndValuesAreNotPartOfThem) {
   EXPECT_EQ(ReadIniValue("Main", "X", File()), "");
 }
 
+TEST_F(IniFileTest, MatchingQuotesAroundAValueAreNotPartOfIt) {
+  Store("[Main]\r\nA=\"1\"\r\nB='0'\r\nC= \"x y\" \r\nD=\"\"\r\n"
+        "E=\"1'\r\nF=\"\r\nG='a'b'\r\n");
+
+  EXPECT_EQ(ReadIniValue("Main", "A", File()), "1");
+  EXPECT_EQ(ReadIniValue("Main", "B", File()), "0");
+  EXPECT_EQ(ReadIniValue("Main", "C", File()), "x y");
+  EXPECT_EQ(ReadIniValue("Main", "D", File()), "");
+  EXPECT_EQ(ReadIniValue("Main", "E", File()), "\"1'");
+  EXPECT_EQ(ReadIniValue("Main", "F", File()), "\"");
+  EXPECT_EQ(ReadIniValue("Main", "G", File()), "a'b");
+}
+
+TEST_F(IniFileTest, OfARepeatedSectionTheFirstCounts) {
+  Store("[Main]\r\nONTOP=0\r\n[main]\r\nONTOP=1\r\nX=5\r\n");
+
+  EXPECT_EQ(ReadIniValue("Main", "OnTop", File()), "0");
+  EXPECT_EQ(ReadIniValue("Main", "X", File()), "");
+
+  EXPECT_TRUE(WriteIniValue("Main", "X", "7", File()));
+  EXPECT_TRUE(WriteIniValue("Main", "OnTop", "1", File()));
+  EXPECT_EQ(Stored(), "[Main]\r\nONTOP=1\r\nX=7\r\n[main]\r\nONTOP=1\r\n"
+                      "X=5\r\n");
+}
+
 TEST_F(IniFileTest, KeyIsOnlyFoundInItsOwnSection) {
   Store("OnTop=3\r\n[Other]\r\nOnTop=5\r\n[Main]\r\nX=1\r\n");
 
