@@ -16,6 +16,9 @@
 #include "win32/window_place.h"
 #include "win32/window_text.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace slots::win32 {
 namespace {
 
@@ -66,6 +69,7 @@ bool CardWindow::Open(int showCommand) {
   if (window_ == nullptr) {
     return false;
   }
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   dpi_ = WindowDpi(window_);
   if (dpi_ != systemDpi) {
     const RECT outer = CardLayoutOuterRect(kCardStyle, kCardExStyle, dpi_);
@@ -111,6 +115,10 @@ bool CardWindow::HandleDialogKeys(MSG &message) {
 
 LRESULT CardWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
                                   LPARAM lParam) {
+  if (message == taskbarCreatedMessage_ && message != 0) {
+    OnTaskbarCreated();
+    return 0;
+  }
   switch (message) {
   case WM_COMMAND:
     OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
@@ -151,13 +159,13 @@ LRESULT CardWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
     ChangeDpi(HIWORD(wParam), lParam);
     return 0;
   case WM_CLOSE:
-    ShutDown();
+    End(Ending::CloseWindow);
     return 0;
   case WM_ENDSESSION:
     // Logging off ends the program without closing the card: keep the
     // player's settings and leave no icon behind all the same.
     if (wParam != FALSE) {
-      SaveAndLetGo();
+      End(Ending::SaveSettings);
     }
     return 0;
   case WM_DESTROY:
@@ -199,6 +207,9 @@ void CardWindow::OnCommand(int id, int code, HWND control) {
   actionRunning_ = false;
   if (window_ != nullptr) {
     Sync();
+  }
+  if (pendingEnd_ != Ending::None) {
+    End(std::exchange(pendingEnd_, Ending::None));
   }
 }
 
@@ -271,10 +282,13 @@ LRESULT CardWindow::ColourStatic(HDC dc, HWND control) {
       brushes_.BrushFor(GetSysColor(COLOR_BTNFACE)));
 }
 
+// Hidden only with its icon in the tray: without a taskbar to take the icon
+// (at log-on it may not be up yet) the card stays on the taskbar.
 void CardWindow::MinimizeToTray() {
   UpdateWindow(window_);
-  tray_.Add(window_, icon_.Get());
-  ShowWindow(window_, SW_HIDE);
+  if (tray_.Add(window_, icon_.Get())) {
+    ShowWindow(window_, SW_HIDE);
+  }
 }
 
 void CardWindow::RestoreFromTray() {
@@ -283,11 +297,36 @@ void CardWindow::RestoreFromTray() {
   tray_.Remove();
 }
 
+// A restarted taskbar has lost the card's icon; a card minimised while
+// there was none can go to the tray now.
+void CardWindow::OnTaskbarCreated() {
+  if (!IsIconic(window_) || !model_.options.minimizeToTray) {
+    return;
+  }
+  MinimizeToTray();
+  if (!tray_.IsShown() && !IsWindowVisible(window_)) {
+    ShowWindow(window_, SW_SHOWMINNOACTIVE);
+  }
+}
+
 void CardWindow::ChangeDpi(int dpi, LPARAM suggestedRect) {
   dpi_ = dpi;
   controls_.ApplyDpi(dpi);
   MoveToSuggestedRect(window_, suggestedRect);
   Sync();
+}
+
+void CardWindow::End(Ending ending) {
+  if (actionRunning_) {
+    pendingEnd_ = std::max(pendingEnd_, ending);
+    CloseOwnedMessageBoxes(window_);
+    return;
+  }
+  if (ending == Ending::CloseWindow) {
+    ShutDown();
+  } else if (ending == Ending::SaveSettings) {
+    SaveAndLetGo();
+  }
 }
 
 void CardWindow::ShutDown() {

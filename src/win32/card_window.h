@@ -55,6 +55,13 @@ private:
   LRESULT ColourStatic(HDC dc, HWND control);
   void MinimizeToTray();
   void RestoreFromTray();
+  void OnTaskbarCreated();
+  // Ordered: closing the window includes saving the settings.
+  enum class Ending { None, SaveSettings, CloseWindow };
+  // Closing, or the end of the session, asked for while an action runs waits
+  // for the action: its message box is answered "No" or "OK", and the card
+  // ends once the action is over, so no chat request follows KillDDE.
+  void End(Ending ending);
   void ChangeDpi(int dpi, LPARAM suggestedRect);
   // Closes the chat link, writes the settings and removes the tray icon,
   // once.
@@ -74,7 +81,10 @@ private:
   // An action is running; clicks that arrive meanwhile (while one of its
   // message boxes is open) are dropped.
   bool actionRunning_ = false;
+  Ending pendingEnd_ = Ending::None;
   bool shutDown_ = false;
+  // Sent to every top-level window when the taskbar (re)starts.
+  UINT taskbarCreatedMessage_ = 0;
   CardControls controls_;
   SolidBrushes brushes_;
   OptionsMenu menu_;

@@ -19,4 +19,9 @@ private:
   HWND owner_ = nullptr;
 };
 
+// Ends every message box of this thread that the window owns, as if the
+// player had answered "No", or "OK" where there is no "No". The box closes
+// once its own message loop runs again.
+void CloseOwnedMessageBoxes(HWND owner);
+
 } // namespace slots::win32

@@ -19,15 +19,18 @@ NOTIFYICONDATAW IconRecord(HWND window) {
 
 } // namespace
 
-void TrayIcon::Add(HWND window, HICON icon) {
+bool TrayIcon::Add(HWND window, HICON icon) {
   Remove();
   NOTIFYICONDATAW record = IconRecord(window);
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record.uCallbackMessage = kTrayCallbackMessage;
   record.hIcon = icon;
   wcsncpy(record.szTip, kTrayTip, sizeof(record.szTip) / sizeof(wchar_t) - 1);
-  Shell_NotifyIconW(NIM_ADD, &record);
+  if (!Shell_NotifyIconW(NIM_ADD, &record)) {
+    return false;
+  }
   window_ = window;
+  return true;
 }
 
 void TrayIcon::Remove() {

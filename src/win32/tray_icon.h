@@ -16,9 +16,11 @@ public:
   TrayIcon &operator=(const TrayIcon &) = delete;
   ~TrayIcon() { Remove(); }
 
-  // Mouse events on the icon reach the window as kTrayCallbackMessage.
-  void Add(HWND window, HICON icon);
+  // Mouse events on the icon reach the window as kTrayCallbackMessage. False
+  // when the taskbar did not take the icon (there may be no taskbar yet).
+  bool Add(HWND window, HICON icon);
   void Remove();
+  bool IsShown() const { return window_ != nullptr; }
 
 private:
   HWND window_ = nullptr;

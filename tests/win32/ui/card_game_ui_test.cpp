@@ -212,6 +212,80 @@ TEST(CardGameUi, ResetMidGameNeedsAFreeGameBeforeTheNextStart) {
   ASSERT_TRUE(card.Close());
 }
 
+// Get Host, Free Game answered No, Start and ESP Holds: the card waits for
+// the final spin.
+void PlayToTheFinalStep(CardFolder &folder, CardProcess &card,
+                        const std::string &firstSpin) {
+  ClickButton(card.Control(kCommand3));
+  ASSERT_TRUE(
+      WaitFor([&] { return TextOf(card.Control(kTxtHostname)) == L"Ann"; }));
+  ClickLabel(card.Control(kLabel2));
+  HWND question =
+      card.WaitForWindowOfCard(kMessageBoxClass, L"ESP Registration?");
+  ASSERT_NE(question, nullptr);
+  AnswerMessageBox(question, IDNO);
+  ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kLabel3)); }));
+  folder.AppendChatLine(firstSpin);
+  ClickButton(card.Control(kCommand1));
+  ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand5)); }));
+  ClickButton(card.Control(kCommand5));
+  ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand6)); }));
+}
+
+// A machinekeeper that deals the next game's first spin right after the
+// final.
+TEST(CardGameUi, FinalFollowedByTheNextFirstSpinIsShown) {
+  CardFolder folder("eager_machinekeeper");
+  folder.WriteChat(kTableChat);
+  CardProcess card(folder);
+  ASSERT_NE(card.Window(), nullptr);
+  PlayToTheFinalStep(folder, card, "ESP from Ann: FIRST:[1]01[2]02[3]03:");
+
+  folder.AppendChatLine("ESP to Ann: I hold 0,0,0");
+  folder.AppendChatLine("ESP from Ann: FINAL:[1]09[2]09[3]09:C=480.");
+  folder.AppendChatLine("ESP from Ann: FIRST:[1]04[2]05[3]06:");
+  ClickButton(card.Control(kCommand6));
+  const std::array<std::wstring, 3> finalSpin{L"Bar", L"Bar", L"Bar"};
+  ASSERT_TRUE(WaitFor([&] { return ReelsShown(card) == finalSpin; }));
+  EXPECT_EQ(TextOf(card.Control(kLblCredit)), L"480");
+  EXPECT_EQ(StepsShown(card),
+            (StepStates{true, false, false, true, true, false, true}));
+  EXPECT_EQ(card.FindWindowOfCard(kMessageBoxClass, L"Resetting"), nullptr);
+  ASSERT_TRUE(card.Close());
+}
+
+// A machinekeeper that has not answered yet: the previous game's final in
+// the chat is not this game's.
+TEST(CardGameUi, PreviousGamesFinalIsNotTakenForThisGames) {
+  CardFolder folder("late_machinekeeper");
+  std::vector<std::string> chat = kTableChat;
+  chat.push_back("ESP from Ann: FIRST:[1]07[2]07[3]08:");
+  chat.push_back("ESP from Ann: FINAL:[1]07[2]07[3]07:C=900.");
+  folder.WriteChat(chat);
+  CardProcess card(folder);
+  ASSERT_NE(card.Window(), nullptr);
+  PlayToTheFinalStep(folder, card, "ESP from Ann: FIRST:[1]01[2]02[3]03:");
+  const std::array<std::wstring, 3> firstSpin{L"Bell", L"Grape", L"$"};
+  ASSERT_EQ(ReelsShown(card), firstSpin);
+
+  ClickButton(card.Control(kCommand6));
+  HWND notice = card.WaitForWindowOfCard(kMessageBoxClass, L"Resetting");
+  ASSERT_NE(notice, nullptr);
+  AnswerMessageBox(notice, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(notice); }));
+  EXPECT_EQ(ReelsShown(card), firstSpin);
+  EXPECT_EQ(TextOf(card.Control(kLblCredit)), L"250");
+  EXPECT_EQ(StepsShown(card),
+            (StepStates{false, true, true, false, false, false, true}));
+
+  folder.AppendChatLine("ESP from Ann: FINAL:[1]02[2]02[3]02:C=300.");
+  ClickButton(card.Control(kCommand6));
+  const std::array<std::wstring, 3> finalSpin{L"Grape", L"Grape", L"Grape"};
+  ASSERT_TRUE(WaitFor([&] { return ReelsShown(card) == finalSpin; }));
+  EXPECT_EQ(TextOf(card.Control(kLblCredit)), L"300");
+  ASSERT_TRUE(card.Close());
+}
+
 TEST(CardGameUi, TwoQuickClicksOnAHoldLabelHoldAndReleaseTheReel) {
   CardFolder folder("quick_holds");
   CardProcess card(folder);

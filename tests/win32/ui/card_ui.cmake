@@ -13,7 +13,7 @@ target_compile_definitions(card_ui_tests PRIVATE
 # The portable core reads chat lines in the practice table's tests as the
 # card does.
 target_link_libraries(card_ui_tests PRIVATE slots_core gtest gtest_main user32
-                      gdi32 version)
+                      gdi32 shell32 version)
 target_link_options(card_ui_tests PRIVATE -static -static-libgcc
                     -static-libstdc++)
 

@@ -2,6 +2,8 @@
 
 #include "win32/card_control_ids.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -323,6 +325,44 @@ std::vector<int> MessageBoxButtons(HWND box) {
 
 void AnswerMessageBox(HWND box, int answer) {
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+}
+
+namespace {
+
+NOTIFYICONDATAW TrayIconOf(HWND card) {
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = sizeof(icon);
+  icon.hWnd = card;
+  icon.uID = win32::kTrayIconId;
+  return icon;
+}
+
+} // namespace
+
+bool HasTrayIcon(HWND card) {
+  // Changing nothing succeeds only for an icon that is there.
+  NOTIFYICONDATAW icon = TrayIconOf(card);
+  return Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
+}
+
+void TakeTrayIconPlace(HWND card) {
+  NOTIFYICONDATAW icon = TrayIconOf(card);
+  Shell_NotifyIconW(NIM_ADD, &icon);
+}
+
+void RemoveTrayIcon(HWND card) {
+  NOTIFYICONDATAW icon = TrayIconOf(card);
+  Shell_NotifyIconW(NIM_DELETE, &icon);
+}
+
+void AnnounceTaskbarCreated(HWND card) {
+  PostMessageW(card, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+}
+
+void WaitUntilIdle(HWND card) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(card, WM_NULL, 0, 0, SMTO_NORMAL,
+                      static_cast<UINT>(kPatience.count()), &ignored);
 }
 
 COLORREF ScreenPixel(POINT point) {

@@ -112,6 +112,18 @@ std::wstring MessageBoxText(HWND box);
 std::vector<int> MessageBoxButtons(HWND box);
 void AnswerMessageBox(HWND box, int answer);
 
+// The card's icon in the tray, seen from outside the card as the taskbar
+// sees it.
+bool HasTrayIcon(HWND card);
+// Takes the card's place in the tray, so the card cannot add its icon.
+void TakeTrayIconPlace(HWND card);
+// Removes the card's icon, as a taskbar that restarts loses every icon.
+void RemoveTrayIcon(HWND card);
+// Tells every program that the taskbar has (re)started.
+void AnnounceTaskbarCreated(HWND card);
+// Returns once the card has handled every message sent or posted before.
+void WaitUntilIdle(HWND card);
+
 COLORREF ScreenPixel(POINT point);
 // What the screen shows there, as a BMP file in the screenshot folder.
 void SaveScreenshot(const RECT &area, const std::wstring &name);

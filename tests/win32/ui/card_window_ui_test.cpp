@@ -318,5 +318,39 @@ TEST(CardWindowUi, MinimisedCardHidesInTheTrayAndComesBackOnAClick) {
   ASSERT_TRUE(card.Close());
 }
 
+// At log-on the taskbar may not take the icon yet, and a taskbar that
+// restarts loses it: the card never hides without an icon, and brings its
+// icon back when the taskbar announces itself.
+TEST(CardWindowUi, TrayIconFollowsTheTaskbar) {
+  CardFolder folder("tray_taskbar");
+  CardProcess card(folder);
+  ASSERT_NE(card.Window(), nullptr);
+  HWND window = card.Window();
+
+  TakeTrayIconPlace(window);
+  PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(window); }));
+  WaitUntilIdle(window);
+  EXPECT_TRUE(IsWindowVisible(window));
+
+  RemoveTrayIcon(window);
+  AnnounceTaskbarCreated(window);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(window); }));
+  EXPECT_TRUE(HasTrayIcon(window));
+
+  RemoveTrayIcon(window);
+  ASSERT_FALSE(HasTrayIcon(window));
+  AnnounceTaskbarCreated(window);
+  ASSERT_TRUE(WaitFor([&] { return HasTrayIcon(window); }));
+  EXPECT_FALSE(IsWindowVisible(window));
+  EXPECT_TRUE(IsIconic(window));
+
+  PostMessageW(window, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
+  ASSERT_TRUE(
+      WaitFor([&] { return !IsIconic(window) && IsWindowVisible(window); }));
+  EXPECT_FALSE(HasTrayIcon(window));
+  ASSERT_TRUE(card.Close());
+}
+
 } // namespace
 } // namespace slots::ui_test
