@@ -27,6 +27,7 @@ FetchedChatText::FindNewestLineWith(std::wstring_view marker) const {
 
 void FetchedChatText::WalkToMarkers(
     std::span<const std::wstring_view> markers,
+    std::span<const LineFilter> accepts,
     std::span<std::optional<FoundChatLine>> found) const {
   if (IsEmpty())
     return;
@@ -34,13 +35,12 @@ void FetchedChatText::WalkToMarkers(
   ChatTextReader walk;
   for (std::wstring_view line = walk.ReadChatLine(text_);
        missing > 0 && !IsNoMoreLines(line); line = walk.ReadChatLine({})) {
-    auto slot = found.begin();
-    for (const std::wstring_view marker : markers) {
-      if (!*slot && LineContains(line, marker)) {
-        *slot = FoundChatLine{line, walk};
+    for (std::size_t i = 0; i < markers.size(); ++i) {
+      if (!found[i] && LineContains(line, markers[i]) &&
+          (accepts.empty() || accepts[i](line))) {
+        found[i] = FoundChatLine{line, walk};
         --missing;
       }
-      ++slot;
     }
   }
 }
@@ -52,6 +52,8 @@ FetchedChatText ChatLineSearch::FetchChatText() {
   connection_.ChatGetAllText();
   return FetchedChatText(std::exchange(connection_.DapiText(), {}));
 }
+
+bool AnyLine(std::wstring_view) { return true; }
 
 bool IsNoMoreLines(std::wstring_view line) { return line == kNoMoreLines; }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,6 +13,11 @@
 #include <utility>
 
 namespace slots::chat {
+
+// Tells which of the lines holding a marker a walk may stop at; the others
+// are passed over as if they held no marker.
+using LineFilter = std::function<bool(std::wstring_view line)>;
+bool AnyLine(std::wstring_view line);
 
 // A line a walk stopped at, and the walk as it stood there: it goes on to the
 // lines older than this one.
@@ -44,12 +50,23 @@ public:
   std::array<std::optional<FoundChatLine>, N>
   FindNewestLinesWith(const std::wstring_view (&markers)[N]) const {
     std::array<std::optional<FoundChatLine>, N> found;
-    WalkToMarkers(markers, found);
+    WalkToMarkers(markers, {}, found);
+    return found;
+  }
+  // The same, where each marker counts only in the lines its filter accepts.
+  template <std::size_t N>
+  std::array<std::optional<FoundChatLine>, N>
+  FindNewestLinesWith(const std::wstring_view (&markers)[N],
+                      const LineFilter (&accepts)[N]) const {
+    std::array<std::optional<FoundChatLine>, N> found;
+    WalkToMarkers(markers, accepts, found);
     return found;
   }
 
 private:
+  // An empty list of filters lets every line holding a marker count.
   void WalkToMarkers(std::span<const std::wstring_view> markers,
+                     std::span<const LineFilter> accepts,
                      std::span<std::optional<FoundChatLine>> found) const;
 
   std::wstring text_;

@@ -39,6 +39,9 @@ struct CardOptions {
   bool startSound = true;
   bool holdSound = true;
   bool finalSound = true;
+  // Game lines count only when the machinekeeper named in the host box sent
+  // them; off, they count from anyone.
+  bool onlyMyMachinekeeper = false;
   bool operator==(const CardOptions &) const = default;
 };
 

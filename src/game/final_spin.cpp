@@ -1,5 +1,6 @@
 #include "game/final_spin.h"
 
+#include "game/game_line_filters.h"
 #include "game/reel_symbols.h"
 #include "game/spin_line.h"
 
@@ -27,18 +28,20 @@ struct FirstSpinBound {
   // The first-spin line Start showed; when there is one, only it ends the
   // walk, and it is never taken for a final.
   const std::optional<std::wstring> &remembered;
-  // Without a remembered line: whether any line holding "FIRST:" ends it.
+  // Without a remembered line: whether any spin line holding "FIRST:" ends
+  // it.
   bool anyFirstSpin = false;
 };
 
 // Walks back from the newest line of a fresh fetch to the newest final line,
-// but not past the bound: a final older than this game's first spin belongs
-// to an earlier game. A remembered line that occurs more than once bounds the
-// walk at its newest occurrence. A fetch that delivered nothing finds
-// nothing: going on with an earlier walk would only meet lines older than the
-// first spin that walk stopped at. The fetched text goes with the walk; only
-// the line found is kept.
+// passing over lines that are no spin lines, but not past the bound: a final
+// older than this game's first spin belongs to an earlier game. A remembered
+// line that occurs more than once bounds the walk at its newest occurrence. A
+// fetch that delivered nothing finds nothing: going on with an earlier walk
+// would only meet lines older than the first spin that walk stopped at. The
+// fetched text goes with the walk; only the line found is kept.
 FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat,
+                                 const chat::LineFilter &isSpinLine,
                                  const FirstSpinBound &bound) {
   const chat::FetchedChatText chatText = chat.FetchChatText();
   if (chatText.IsEmpty()) {
@@ -48,11 +51,13 @@ FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat,
   for (std::wstring_view line = walk.ReadChatLine(chatText.Text());
        !chat::IsNoMoreLines(line); line = walk.ReadChatLine({})) {
     const bool isRemembered = bound.remembered && line == *bound.remembered;
-    if (!isRemembered && chat::LineContains(line, kFinalSpinMarker)) {
+    if (!isRemembered && chat::LineContains(line, kFinalSpinMarker) &&
+        isSpinLine(line)) {
       return {.line = std::wstring(line)};
     }
     const bool isAnyFirstSpin = !bound.remembered && bound.anyFirstSpin &&
-                                chat::LineContains(line, kFirstSpinMarker);
+                                chat::LineContains(line, kFirstSpinMarker) &&
+                                isSpinLine(line);
     if (isRemembered || isAnyFirstSpin) {
       return {.line = std::nullopt, .firstSpinMet = true};
     }
@@ -109,12 +114,15 @@ void Final(CardContext &card) {
   }
   // Without a remembered first spin, the first look stops at any first spin
   // and the second one looks past them all.
+  const chat::LineFilter isSpinLine = SpinLinesFrom(model);
   FinalSearch search = FindCurrentFinalLine(
-      card.chat, {.remembered = model.firstSpinLine, .anyFirstSpin = true});
+      card.chat, isSpinLine,
+      {.remembered = model.firstSpinLine, .anyFirstSpin = true});
   if (search.firstSpinMet) {
     // The final may have arrived since; look once more in a fresh text.
     search = FindCurrentFinalLine(
-        card.chat, {.remembered = model.firstSpinLine, .anyFirstSpin = false});
+        card.chat, isSpinLine,
+        {.remembered = model.firstSpinLine, .anyFirstSpin = false});
     if (!search.line) {
       card.dialogs.ShowNotice(std::wstring(kNoFinalTitle),
                               std::wstring(kNoFinalNotice));

@@ -1,6 +1,7 @@
 #include "game/first_spin.h"
 
 #include "chat/chat_line_grammar.h"
+#include "game/game_line_filters.h"
 #include "game/payout_table.h"
 #include "game/spin_line.h"
 
@@ -22,8 +23,9 @@ void Start(CardContext &card) {
   }
   // The payout line and the first spin come from one fetch and one walk.
   const chat::FetchedChatText chatText = card.chat.FetchChatText();
-  auto [payout, firstSpin] =
-      chatText.FindNewestLinesWith({kPayoutMarker, kFirstSpinMarker});
+  auto [payout, firstSpin] = chatText.FindNewestLinesWith(
+      {kPayoutMarker, kFirstSpinMarker},
+      {AnnouncementsFrom(model), SpinLinesFrom(model)});
   if (payout) {
     ApplyPayoutLine(model, payout->line);
   }

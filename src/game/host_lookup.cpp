@@ -1,6 +1,7 @@
 #include "game/host_lookup.h"
 
 #include "chat/chat_line_grammar.h"
+#include "game/game_line_filters.h"
 #include "game/payout_table.h"
 
 #include <string_view>
@@ -86,8 +87,9 @@ void FreeGame(CardContext &card) {
                                     std::wstring(kRegistrationMessage));
   }
   const chat::FetchedChatText chatText = card.chat.FetchChatText();
-  const auto [credits, payouts] =
-      chatText.FindNewestLinesWith({kCreditsMarker, kPayoutMarker});
+  const auto [credits, payouts] = chatText.FindNewestLinesWith(
+      {kCreditsMarker, kPayoutMarker},
+      {AnnouncementsFrom(model), AnnouncementsFrom(model)});
   if (credits) {
     TakeCreditsFromLine(model, credits->line);
   }

@@ -16,6 +16,8 @@ constexpr std::string_view kFinalSoundKey = "FinalSound";
 constexpr std::string_view kHoldSoundKey = "HoldSound";
 constexpr std::string_view kStartSoundKey = "StartSound";
 constexpr std::string_view kMinTrayKey = "MinTray";
+// Read and written after the seven long-standing keys, which keep their order.
+constexpr std::string_view kOnlyMyMachinekeeperKey = "OnlyMyMachinekeeper";
 
 constexpr std::string_view kOn = "1";
 constexpr std::string_view kOff = "0";
@@ -54,8 +56,9 @@ std::string ReadDigitSetting(SettingsStore &settings, std::string_view key,
 }
 
 // Only exactly "1" and "0" change the option; other digits leave it alone.
-void ApplySwitch(SettingsStore &settings, std::string_view key, bool &option) {
-  const std::string value = ReadDigitSetting(settings, key, kOn);
+void ApplySwitch(SettingsStore &settings, std::string_view key, bool &option,
+                 std::string_view fallback = kOn) {
+  const std::string value = ReadDigitSetting(settings, key, fallback);
   if (value == kOn) {
     option = true;
   } else if (value == kOff) {
@@ -100,6 +103,8 @@ StartupResult StartUpCard(chat::ChatConnection &connection,
   ApplySwitch(settings, kHoldSoundKey, options.holdSound);
   ApplySwitch(settings, kStartSoundKey, options.startSound);
   ApplySwitch(settings, kMinTrayKey, options.minimizeToTray);
+  ApplySwitch(settings, kOnlyMyMachinekeeperKey, options.onlyMyMachinekeeper,
+              kOff);
   return result;
 }
 
@@ -114,6 +119,8 @@ void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
   settings.Write(kMinTrayKey, SwitchText(options.minimizeToTray));
   settings.Write(kTopEdgeKey, std::to_string(place.top));
   settings.Write(kLeftEdgeKey, std::to_string(place.left));
+  settings.Write(kOnlyMyMachinekeeperKey,
+                 SwitchText(options.onlyMyMachinekeeper));
 }
 
 } // namespace slots::shell

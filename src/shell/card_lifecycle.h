@@ -26,12 +26,14 @@ struct StartupResult {
   StoredPlace place;
 };
 
-// Opens the chat link and applies the seven stored settings to the menu
-// checks, writing a default back for each missing or invalid value.
+// Opens the chat link and applies the stored settings (the seven long-standing
+// keys in their order, then "Only My Machinekeeper") to the menu checks and
+// the place, writing a default back for each missing or invalid value.
 StartupResult StartUpCard(chat::ChatConnection &connection,
                           SettingsStore &settings, game::CardModel &model);
 
-// Closes the chat link and writes the seven settings.
+// Closes the chat link and writes the seven long-standing settings in their
+// order, then "Only My Machinekeeper".
 void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
                   const game::CardModel &model, WindowPlace place);
 

@@ -53,6 +53,7 @@ enum CardMenuId : int {
   kMnuHoldSound = 2005,
   kMnuFinalSound = 2006,
   kMnuAbout = 2007,
+  kMnuOnlyMyMachinekeeper = 2008,
 };
 
 // Children of frmPayout, fields 1 to 16 of a "Payouts:" line in order.

@@ -252,6 +252,9 @@ void CardWindow::RunCommand(int id) {
   case kMnuFinalSound:
     model_.options.finalSound = !model_.options.finalSound;
     return;
+  case kMnuOnlyMyMachinekeeper:
+    model_.options.onlyMyMachinekeeper = !model_.options.onlyMyMachinekeeper;
+    return;
   case kMnuAbout:
     return ShowAboutBox(window_);
   default:

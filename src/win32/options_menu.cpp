@@ -24,6 +24,7 @@ OptionsMenu::OptionsMenu() : menuBar_(CreateMenu()) {
   AppendItem(options, kMnuStartSound, L"Play Start Sound");
   AppendItem(options, kMnuHoldSound, L"Play Hold Sound");
   AppendItem(options, kMnuFinalSound, L"Play Final Sound");
+  AppendItem(options, kMnuOnlyMyMachinekeeper, L"Only My Machinekeeper");
   AppendMenuW(options, MF_SEPARATOR, 0, nullptr);
   AppendItem(options, kMnuAbout, L"About");
 
@@ -45,6 +46,7 @@ void OptionsMenu::ShowChecks(const game::CardOptions &options) {
   ShowCheck(popup_, kMnuStartSound, options.startSound);
   ShowCheck(popup_, kMnuHoldSound, options.holdSound);
   ShowCheck(popup_, kMnuFinalSound, options.finalSound);
+  ShowCheck(popup_, kMnuOnlyMyMachinekeeper, options.onlyMyMachinekeeper);
 }
 
 void OptionsMenu::Open(HWND owner, POINT clientPoint) {

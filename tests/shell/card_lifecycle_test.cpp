@@ -18,9 +18,11 @@ namespace {
 using shell::StartupResult;
 using shell::WindowPlace;
 
+// The seven long-standing keys in their order, then the newer one.
 constexpr char kDefaultsFile[] = "[Main]\r\nONTOP=1\r\nX=0\r\nY=0\r\n"
                                  "FINALSOUND=1\r\nHOLDSOUND=1\r\n"
-                                 "STARTSOUND=1\r\nMINTRAY=1\r\n";
+                                 "STARTSOUND=1\r\nMINTRAY=1\r\n"
+                                 "ONLYMYMACHINEKEEPER=0\r\n";
 
 class CardLifecycleTest : public ::testing::Test {
 protected:
@@ -47,7 +49,7 @@ protected:
   game::CardModel model_;
 };
 
-TEST_F(CardLifecycleTest, FirstStartWritesTheSevenDefaultsInOrder) {
+TEST_F(CardLifecycleTest, FirstStartWritesTheDefaultsInOrder) {
   const StartupResult result = StartUp();
 
   EXPECT_EQ(Stored(), kDefaultsFile);
@@ -61,7 +63,8 @@ TEST_F(CardLifecycleTest, FirstStartWritesTheSevenDefaultsInOrder) {
                                                .minimizeToTray = true,
                                                .startSound = true,
                                                .holdSound = true,
-                                               .finalSound = true}));
+                                               .finalSound = true,
+                                               .onlyMyMachinekeeper = false}));
 }
 
 TEST_F(CardLifecycleTest, StayOnTopIsOffOnlyForExactlyZero) {
@@ -95,6 +98,25 @@ TEST_F(CardLifecycleTest, SwitchesChangeOnlyForExactlyOneOrZero) {
   ShutDown({});
   EXPECT_EQ(ReadKey("FinalSound"), "1");
   EXPECT_EQ(ReadKey("StartSound"), "0");
+}
+
+TEST_F(CardLifecycleTest, OnlyMyMachinekeeperIsStoredUnderItsOwnKey) {
+  Store("[Main]\r\nOnlyMyMachinekeeper=1\r\n");
+  StartUp();
+  EXPECT_TRUE(model_.options.onlyMyMachinekeeper);
+
+  Store("[Main]\r\nOnlyMyMachinekeeper=2\r\n");
+  StartUp();
+  EXPECT_TRUE(model_.options.onlyMyMachinekeeper);
+
+  Store("[Main]\r\nOnlyMyMachinekeeper=yes\r\n");
+  StartUp();
+  EXPECT_FALSE(model_.options.onlyMyMachinekeeper);
+  EXPECT_EQ(ReadKey("OnlyMyMachinekeeper"), "0");
+
+  model_.options.onlyMyMachinekeeper = true;
+  ShutDown({});
+  EXPECT_EQ(ReadKey("OnlyMyMachinekeeper"), "1");
 }
 
 TEST_F(CardLifecycleTest, InvalidSwitchIsReplacedByItsDefault) {
@@ -180,7 +202,7 @@ TEST_F(CardLifecycleTest, ZeroTopWithALeftEdgeSetsOnlyTheLeftEdge) {
 TEST_F(CardLifecycleTest, LowerCaseSectionAndMixedCaseKeysAreRead) {
   const std::string file = "[main]\r\nonTop=0\r\nx=120\r\ny=-45\r\n"
                            "finalsound=0\r\nHoldSound=0\r\nSTARTsound=0\r\n"
-                           "mintray=0\r\n";
+                           "mintray=0\r\nOnlyMyMACHINEKEEPER=1\r\n";
   Store(file);
 
   const StartupResult result = StartUp();
@@ -189,7 +211,8 @@ TEST_F(CardLifecycleTest, LowerCaseSectionAndMixedCaseKeysAreRead) {
                                                .minimizeToTray = false,
                                                .startSound = false,
                                                .holdSound = false,
-                                               .finalSound = false}));
+                                               .finalSound = false,
+                                               .onlyMyMachinekeeper = true}));
   EXPECT_EQ(result.place.top, 120);
   EXPECT_EQ(result.place.left, -45);
   EXPECT_EQ(Stored(), file);
@@ -207,18 +230,20 @@ TEST_F(CardLifecycleTest, ValuesInMatchingQuotesAreReadWithoutThem) {
   EXPECT_EQ(ReadKey("FinalSound"), "1");
 }
 
-TEST_F(CardLifecycleTest, ShutDownClosesTheLinkAndWritesTheSevenKeysInOrder) {
+TEST_F(CardLifecycleTest, ShutDownClosesTheLinkAndWritesTheKeysInOrder) {
   model_.options = {.stayOnTop = false,
                     .minimizeToTray = true,
                     .startSound = false,
                     .holdSound = true,
-                    .finalSound = false};
+                    .finalSound = false,
+                    .onlyMyMachinekeeper = true};
 
   ShutDown({.top = -300, .left = 50000});
 
   EXPECT_EQ(library_.CallKinds(), std::vector<std::wstring>{L"KillDDE"});
   EXPECT_EQ(Stored(), "[Main]\r\nFINALSOUND=0\r\nONTOP=0\r\nSTARTSOUND=0\r\n"
-                      "HOLDSOUND=1\r\nMINTRAY=1\r\nX=-300\r\nY=50000\r\n");
+                      "HOLDSOUND=1\r\nMINTRAY=1\r\nX=-300\r\nY=50000\r\n"
+                      "ONLYMYMACHINEKEEPER=1\r\n");
 }
 
 TEST_F(CardLifecycleTest, NextStartRestoresTheOptionsAndPlaceOfTheLastRun) {

@@ -1,0 +1,154 @@
+// "Only My Machinekeeper": game lines from anyone but the name in the host
+// box are passed over while it is checked; unchecked, the card takes game
+// lines from anyone, as it always has.
+#include "game/final_spin.h"
+#include "game/first_spin.h"
+#include "game/host_lookup.h"
+
+#include "game_fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace slots::game {
+namespace {
+
+using testing::CardTest;
+using testing::EspFrom;
+using testing::kHoldsStep;
+using testing::kReadyToStart;
+using testing::SpinField;
+
+std::wstring FirstSpinFrom(const std::wstring &sender,
+                           const std::wstring &code) {
+  return EspFrom(sender, L"FIRST:" + SpinField(code, code, code) + L":");
+}
+
+std::wstring FinalSpinFrom(const std::wstring &sender, const std::wstring &code,
+                           const std::wstring &balance) {
+  return EspFrom(sender, L"FINAL:" + SpinField(code, code, code) + L":C=" +
+                             balance + L";");
+}
+
+class OnlyMyMachinekeeperTest : public CardTest,
+                                public ::testing::WithParamInterface<bool> {
+protected:
+  OnlyMyMachinekeeperTest() { model.options.onlyMyMachinekeeper = GetParam(); }
+  bool OnlyMine() const { return GetParam(); }
+};
+
+TEST_P(OnlyMyMachinekeeperTest, GetHostTakesAnyAnnouncementForThePlayerToSee) {
+  library.SetChat(
+      {L"Ann: Your machinekeeper is Ann", L"Eve: Your machinekeeper is Eve"});
+  GetHost(card);
+  EXPECT_EQ(model.hostName, L"Eve");
+}
+
+TEST_P(OnlyMyMachinekeeperTest, FreeGameTakesCreditsAndPayoutsFromTheHost) {
+  library.SetChat({L"Ann: Amount of credits you get: 250",
+                   EspFrom(L"Ann", L"Payouts:1:2:3"),
+                   L"Ann: Your machinekeeper is Ann",
+                   L"Eve: Amount of credits you get: 1000000",
+                   EspFrom(L"Eve", L"Payouts:9:9:9")});
+  FreeGame(card);
+  EXPECT_EQ(library.sent.back().user, L"Ann");
+  EXPECT_EQ(model.credits, OnlyMine() ? L"250" : L"1000000");
+  EXPECT_EQ(model.payouts.values[0], OnlyMine() ? L"1" : L"9");
+  EXPECT_EQ(model.steps, kReadyToStart);
+}
+
+TEST_P(OnlyMyMachinekeeperTest, StartTakesTheFirstSpinAndPayoutsFromTheHost) {
+  EnterReadyToStart();
+  model.hostName = L"Ann";
+  library.SetChat({L"Ann: Payouts:1:2:3", FirstSpinFrom(L"Ann", L"01"),
+                   L"Eve: Payouts:9:9:9", FirstSpinFrom(L"Eve", L"14"),
+                   L"Eve: lol FIRST: whatever"});
+  Start(card);
+  EXPECT_EQ(model.payouts.values[0], OnlyMine() ? L"1" : L"9");
+  // Unchecked, the newest line holding "FIRST:" is a public one and shows
+  // no spin.
+  EXPECT_EQ(model.reels[0].caption, OnlyMine() ? L"Bell" : L"Slots");
+  EXPECT_EQ(model.steps, kHoldsStep);
+}
+
+TEST_P(OnlyMyMachinekeeperTest, StartFindsNoFirstSpinOfAStranger) {
+  EnterReadyToStart();
+  model.hostName = L"Ann";
+  library.SetChat(
+      {FirstSpinFrom(L"Eve", L"14"), L"ESP to Ann: FIRST: where is it?"});
+  Start(card);
+  if (OnlyMine()) {
+    EXPECT_EQ(model.steps, kReadyToStart);
+    EXPECT_EQ(sounds.startSounds, 0);
+  } else {
+    EXPECT_EQ(model.reels[0].caption, L"Cherry");
+    EXPECT_EQ(model.steps, kHoldsStep);
+  }
+}
+
+TEST_P(OnlyMyMachinekeeperTest, FinalTakesOnlyTheHostsFinal) {
+  EnterFinalStep();
+  model.hostName = L"Ann";
+  const std::wstring firstSpin = FirstSpinFrom(L"Ann", L"01");
+  model.firstSpinLine = firstSpin;
+  library.SetChat({firstSpin, FinalSpinFrom(L"Ann", L"09", L"240"),
+                   FinalSpinFrom(L"Eve", L"14", L"1000000"),
+                   L"Eve: lol FINAL: whatever"});
+  Final(card);
+  if (OnlyMine()) {
+    EXPECT_EQ(model.reels[0].caption, L"Bar");
+    EXPECT_EQ(model.credits, L"240");
+  } else {
+    // The public line ends the round without a result.
+    EXPECT_EQ(model.reels[0].caption, L"Slots");
+    EXPECT_EQ(model.credits, L"0");
+  }
+  EXPECT_EQ(model.steps, kReadyToStart);
+}
+
+TEST_P(OnlyMyMachinekeeperTest, StrangersFinalDoesNotEndTheRound) {
+  EnterFinalStep();
+  model.hostName = L"Ann";
+  const std::wstring firstSpin = FirstSpinFrom(L"Ann", L"01");
+  model.firstSpinLine = firstSpin;
+  library.SetChat({firstSpin, FinalSpinFrom(L"Eve", L"14", L"1000000")});
+  const CardModel before = model;
+  Final(card);
+  if (OnlyMine()) {
+    EXPECT_EQ(model, before);
+    EXPECT_EQ(dialogs.notices.size(), 1u);
+    EXPECT_TRUE(sounds.finalSounds.empty());
+  } else {
+    EXPECT_EQ(model.reels[0].caption, L"Cherry");
+    EXPECT_EQ(model.credits, L"1000000");
+    EXPECT_EQ(sounds.finalSounds, std::vector<Outcome>{Outcome::Win});
+  }
+}
+
+// Without a first spin shown by Start, only the host's first spin bounds the
+// first look.
+TEST_P(OnlyMyMachinekeeperTest, StrangersFirstSpinDoesNotBoundTheFinal) {
+  EnterFinalStep();
+  model.hostName = L"Ann";
+  library.SetChat(
+      {FinalSpinFrom(L"Ann", L"09", L"240"), FirstSpinFrom(L"Eve", L"14")});
+  Final(card);
+  EXPECT_EQ(model.credits, L"240");
+  EXPECT_EQ(library.fetches, OnlyMine() ? 1 : 2);
+  EXPECT_TRUE(dialogs.notices.empty());
+}
+
+TEST_P(OnlyMyMachinekeeperTest, EmptyHostBoxTakesLinesFromAnyone) {
+  library.SetChat(
+      {L"Your machinekeeper is nobody", L"Eve: Amount of credits you get: 70"});
+  FreeGame(card);
+  EXPECT_EQ(model.hostName, L"");
+  EXPECT_EQ(model.credits, L"70");
+}
+
+INSTANTIATE_TEST_SUITE_P(Option, OnlyMyMachinekeeperTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool> &info) {
+                           return info.param ? "Checked" : "Unchecked";
+                         });
+
+} // namespace
+} // namespace slots::game

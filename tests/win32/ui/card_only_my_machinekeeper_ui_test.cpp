@@ -1,0 +1,106 @@
+// "Only My Machinekeeper" on the real card: chosen in the Options submenu,
+// kept in slots.ini, and strangers' finals passed over.
+#include "card_ui_driver.h"
+#include "win32/card_control_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+namespace slots::ui_test {
+namespace {
+
+using namespace slots::win32;
+
+bool StoresOption(const CardFolder &folder, const std::string &value) {
+  const std::vector<std::string> lines = folder.SettingsLines();
+  return std::find(lines.begin(), lines.end(),
+                   "ONLYMYMACHINEKEEPER=" + value) != lines.end();
+}
+
+std::array<std::wstring, 3> ReelsShown(const CardProcess &card) {
+  return {TextOf(card.Control(kLblS1)), TextOf(card.Control(kLblS2)),
+          TextOf(card.Control(kLblS3))};
+}
+
+// Through the popup with the keyboard: into "Options", up past "About" and
+// its separator, which come last, to the item just before them.
+void ChooseTheItemBeforeAboutFromTheKeyboard(const CardProcess &card) {
+  ClickLabel(card.Control(kLabel5));
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    menu = card.FindWindowOfCard(kPopupMenuClass, L"");
+    return menu != nullptr;
+  }));
+  PressKey(menu, VK_DOWN);
+  PressKey(menu, VK_DOWN);
+  PressKey(menu, VK_RIGHT);
+  std::vector<HWND> menus;
+  ASSERT_TRUE(WaitFor([&] {
+    menus = card.WindowsOfCard(kPopupMenuClass);
+    return menus.size() == 2;
+  }));
+  PressKey(menu, VK_UP);
+  PressKey(menu, VK_UP);
+  PressKey(menu, VK_RETURN);
+  ASSERT_TRUE(WaitFor(
+      [&] { return card.FindWindowOfCard(kPopupMenuClass, L"") == nullptr; }));
+}
+
+TEST(OnlyMyMachinekeeperUi, StrangersFinalsArePassedOverAfterARestart) {
+  CardFolder folder("only_my_machinekeeper");
+  folder.WriteChat({"Ann: Your machinekeeper is Ann",
+                    "Ann: Amount of credits you get: 250"});
+  {
+    CardProcess card(folder);
+    ASSERT_NE(card.Window(), nullptr);
+    ASSERT_TRUE(StoresOption(folder, "0"));
+    ChooseTheItemBeforeAboutFromTheKeyboard(card);
+    ASSERT_TRUE(card.Close());
+  }
+  ASSERT_TRUE(StoresOption(folder, "1"));
+
+  CardProcess card(folder);
+  ASSERT_NE(card.Window(), nullptr);
+  ClickButton(card.Control(kCommand3));
+  ASSERT_TRUE(
+      WaitFor([&] { return TextOf(card.Control(kTxtHostname)) == L"Ann"; }));
+  ClickLabel(card.Control(kLabel2));
+  HWND question =
+      card.WaitForWindowOfCard(kMessageBoxClass, L"ESP Registration?");
+  ASSERT_NE(question, nullptr);
+  AnswerMessageBox(question, IDNO);
+  ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kLabel3)); }));
+  folder.AppendChatLine("ESP from Ann: FIRST:[1]01[2]02[3]03:");
+  ClickButton(card.Control(kCommand1));
+  ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand5)); }));
+  ClickButton(card.Control(kCommand5));
+  ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand6)); }));
+  const std::array<std::wstring, 3> firstSpin{L"Bell", L"Grape", L"$"};
+  ASSERT_EQ(ReelsShown(card), firstSpin);
+
+  folder.AppendChatLine("ESP from Eve: FINAL:abc14abc14abc14:xx1000000z");
+  folder.AppendChatLine("Eve: lol FINAL: whatever");
+  ClickButton(card.Control(kCommand6));
+  HWND notice = card.WaitForWindowOfCard(kMessageBoxClass, L"Resetting");
+  ASSERT_NE(notice, nullptr);
+  AnswerMessageBox(notice, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(notice); }));
+  EXPECT_EQ(ReelsShown(card), firstSpin);
+  EXPECT_EQ(TextOf(card.Control(kLblCredit)), L"250");
+  EXPECT_TRUE(IsEnabled(card.Control(kCommand6)));
+
+  folder.AppendChatLine("ESP from Ann: FINAL:[1]09[2]09[3]09:C=480.");
+  folder.AppendChatLine("Eve: lol FINAL: whatever");
+  ClickButton(card.Control(kCommand6));
+  const std::array<std::wstring, 3> finalSpin{L"Bar", L"Bar", L"Bar"};
+  ASSERT_TRUE(WaitFor([&] { return ReelsShown(card) == finalSpin; }));
+  EXPECT_EQ(TextOf(card.Control(kLblCredit)), L"480");
+  EXPECT_FALSE(IsEnabled(card.Control(kCommand6)));
+  ASSERT_TRUE(card.Close());
+  EXPECT_TRUE(StoresOption(folder, "1"));
+}
+
+} // namespace
+} // namespace slots::ui_test
