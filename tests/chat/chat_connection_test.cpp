@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace slots::chat {
 namespace {
 
@@ -126,6 +128,10 @@ struct TrimCase {
   std::wstring delivered;
   std::wstring stored;
 };
+
+void PrintTo(const TrimCase &trim, std::ostream *out) {
+  *out << ::testing::PrintToString(trim.delivered);
+}
 
 class DeliveredTextTrimming : public ::testing::TestWithParam<TrimCase> {};
 
