@@ -14,8 +14,9 @@ std::wstring CreditsAnnouncement(int amount) {
 
 } // namespace
 
-Machinekeeper::Machinekeeper(PracticeChatText &chat, std::uint32_t seed)
-    : chat_(chat), draw_(seed) {}
+Machinekeeper::Machinekeeper(PracticeChatText &chat, std::uint32_t seed,
+                             KeeperPace pace)
+    : chat_(chat), draw_(seed), pace_(pace) {}
 
 void Machinekeeper::OpenTable() {
   Say(L"Welcome to the practice table! Your machinekeeper is " +
@@ -41,18 +42,19 @@ void Machinekeeper::HearPrivateMessage(std::wstring_view message,
 }
 
 void Machinekeeper::RunDueActions(PracticeTime now) {
-  while ((step_ == Step::Thinking || step_ == Step::BetweenGames) &&
-         due_ <= now) {
-    if (step_ == Step::Thinking) {
-      SendFinal();
-    } else {
-      DealGame();
-    }
+  if (step_ == Step::Thinking && due_ <= now) {
+    SendFinal();
+  }
+}
+
+void Machinekeeper::NoteChatFetched() {
+  if (step_ == Step::FinalSent) {
+    DealGame();
   }
 }
 
 std::optional<PracticeTime> Machinekeeper::NextActionDue() const {
-  if (step_ == Step::Thinking || step_ == Step::BetweenGames) {
+  if (step_ == Step::Thinking) {
     return due_;
   }
   return std::nullopt;
@@ -84,7 +86,7 @@ void Machinekeeper::HearHolds(std::wstring_view message, PracticeTime now) {
     }
     return;
   case Step::Thinking:
-  case Step::BetweenGames:
+  case Step::FinalSent:
     Tell(L"Thank you, but your holds for game " +
          std::to_wstring(game_->number) + L" are in already.");
     return;
@@ -109,7 +111,7 @@ void Machinekeeper::TakeHolds(const Holds &holds, PracticeTime now) {
   credits_ = credits_ - kStake + game.payout;
   game.balanceAfter = credits_;
   step_ = Step::Thinking;
-  due_ = now + kThinkingTime;
+  due_ = now + pace_.thinkingTime;
 }
 
 void Machinekeeper::SendFinal() {
@@ -128,8 +130,7 @@ void Machinekeeper::SendFinal() {
     step_ = Step::OutOfCredits;
     return;
   }
-  step_ = Step::BetweenGames;
-  due_ += kPauseBeforeNextGame;
+  step_ = Step::FinalSent;
 }
 
 void Machinekeeper::DealGame() {

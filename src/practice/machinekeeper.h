@@ -1,11 +1,11 @@
 #pragma once
 
+#include "practice/keeper_pace.h"
 #include "practice/practice_chat_text.h"
 #include "practice/practice_clock.h"
 #include "practice/practice_table_rules.h"
 #include "practice/symbol_draw.h"
 
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -28,25 +28,27 @@ struct PracticeGame {
 // A machinekeeper that runs real games at the practice table: it registers
 // the player, deals each game's first spin, takes the holds and a stake,
 // pays by its own table and answers with the final spin after thinking a
-// moment, then deals the next game by itself.
+// moment, at the pace it was given. It deals the next game once the card has
+// fetched the chat with the final in it: dealt earlier, the new first spin
+// would stand between the card and the final it looks for.
 class Machinekeeper {
 public:
   static constexpr std::wstring_view kName = L"Marlowe";
-  // Long enough that a Final pressed at once finds no final yet.
-  static constexpr std::chrono::milliseconds kThinkingTime{1000};
-  static constexpr std::chrono::milliseconds kPauseBeforeNextGame{700};
 
-  Machinekeeper(PracticeChatText &chat, std::uint32_t seed);
+  Machinekeeper(PracticeChatText &chat, std::uint32_t seed, KeeperPace pace);
 
   // The opening public lines: who keeps the machine, the credits a player
   // gets, the stake and the payout table.
   void OpenTable();
   // A private message from the player.
   void HearPrivateMessage(std::wstring_view message, PracticeTime now);
-  // Sends the finals and deals the games whose time has come, in order.
+  // Sends the final once its time has come.
   void RunDueActions(PracticeTime now);
+  // The card has just been handed the whole chat text: when that text held
+  // the final, the next game follows.
+  void NoteChatFetched();
 
-  // When the next final or game is due; empty while waiting for the player.
+  // When the next final is due; empty while waiting for the player.
   std::optional<PracticeTime> NextActionDue() const;
   // The game dealt last; empty before the first registration.
   const std::optional<PracticeGame> &CurrentGame() const { return game_; }
@@ -57,7 +59,8 @@ private:
     Unregistered,
     AwaitingHolds,
     Thinking,
-    BetweenGames,
+    // The final is in the chat; the card has not fetched it yet.
+    FinalSent,
     OutOfCredits
   };
 
@@ -72,6 +75,7 @@ private:
 
   PracticeChatText &chat_;
   SymbolDraw draw_;
+  KeeperPace pace_;
   Step step_ = Step::Unregistered;
   int credits_ = 0;
   int gamesDealt_ = 0;

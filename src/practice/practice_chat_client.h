@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/chat_library.h"
+#include "practice/keeper_pace.h"
 #include "practice/machinekeeper.h"
 #include "practice/practice_chat_text.h"
 #include "practice/practice_clock.h"
@@ -19,7 +20,8 @@ public:
   // The player's name in the practice chat.
   static constexpr std::wstring_view kPlayerName = L"You";
 
-  PracticeChatClient(const PracticeClock &clock, std::uint32_t seed);
+  PracticeChatClient(const PracticeClock &clock, std::uint32_t seed,
+                     KeeperPace pace = kPlayersPace);
 
   std::int16_t InitDDE(const std::wstring &applicationName,
                        chat::ChatCallbacks &callbacks) override;

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::wstring_view kPracticeFlag = L"--practice";
 constexpr std::wstring_view kSeedFlag = L"--practice-seed";
+constexpr std::wstring_view kPaceFlag = L"--practice-pace";
 constexpr std::wstring_view kScreenshotFlag = L"--screenshot-after";
 
 // Digits only, no larger than the limit.
@@ -28,6 +29,16 @@ std::optional<std::uint64_t> ParseCount(std::wstring_view text,
   return value;
 }
 
+std::optional<KeeperPace> ParsePace(std::wstring_view text) {
+  if (text == L"fast") {
+    return kFastPace;
+  }
+  if (text == L"players") {
+    return kPlayersPace;
+  }
+  return std::nullopt;
+}
+
 } // namespace
 
 StartOptions ParseStartOptions(std::span<const std::wstring> arguments) {
@@ -42,6 +53,10 @@ StartOptions ParseStartOptions(std::span<const std::wstring> arguments) {
                                    std::numeric_limits<std::uint32_t>::max());
       if (seed) {
         options.practiceSeed = static_cast<std::uint32_t>(*seed);
+      }
+    } else if (argument == kPaceFlag && hasValue) {
+      if (const auto pace = ParsePace(arguments[++index])) {
+        options.practicePace = *pace;
       }
     } else if (argument == kScreenshotFlag && index + 2 < arguments.size()) {
       const auto seconds = ParseCount(

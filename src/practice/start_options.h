@@ -1,5 +1,7 @@
 #pragma once
 
+#include "practice/keeper_pace.h"
+
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -23,14 +25,18 @@ struct StartOptions {
   // table; empty draws a seed of its own.
   std::optional<std::uint32_t> practiceSeed;
   std::optional<ScreenshotRequest> screenshot;
+  // How quickly the practice machinekeeper answers.
+  KeeperPace practicePace = kPlayersPace;
   bool operator==(const StartOptions &) const = default;
 };
 
 inline constexpr std::chrono::seconds kLongestScreenshotWait{3600};
 
-// The arguments after the program's name: "--practice", "--practice-seed N"
-// and "--screenshot-after SECONDS PATH". An argument it does not know, or a
-// flag without a good value, is passed over.
+// The arguments after the program's name: "--practice", "--practice-seed N",
+// "--practice-pace fast" (the machinekeeper answers at once, for test runs of
+// many games; "--practice-pace players" is the usual pace) and
+// "--screenshot-after SECONDS PATH". An argument it does not know, or a flag
+// without a good value, is passed over.
 StartOptions ParseStartOptions(std::span<const std::wstring> arguments);
 
 } // namespace slots::practice

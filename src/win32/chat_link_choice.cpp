@@ -30,7 +30,8 @@ ChatLinkChoice ChooseChatLink(const practice::StartOptions &options,
   }
   if (cause) {
     choice.practiceClient = std::make_unique<practice::PracticeChatClient>(
-        clock, options.practiceSeed.value_or(std::random_device{}()));
+        clock, options.practiceSeed.value_or(std::random_device{}()),
+        options.practicePace);
     choice.practiceReason = practice::PracticeReason(
         *cause, libraryPath.wstring(), ApplicationName() + L".exe");
   }

@@ -28,7 +28,8 @@ public:
 // card program wires them, with a clock the test moves on.
 class PracticeCardRig {
 public:
-  explicit PracticeCardRig(std::uint32_t seed) : client(clock, seed) {
+  explicit PracticeCardRig(std::uint32_t seed, KeeperPace pace = kPlayersPace)
+      : client(clock, seed, pace) {
     connection.OpenLink();
   }
 

@@ -33,12 +33,11 @@ void PlayUpToHolds(PracticeCardRig &rig, const Holds &holds) {
 }
 
 // A whole game, Final pressed once the keeper has answered; the next game
-// is dealt after that.
+// is dealt as the card fetches the final.
 void PlayGame(PracticeCardRig &rig, const Holds &holds) {
   PlayUpToHolds(rig, holds);
-  rig.Wait(Machinekeeper::kThinkingTime);
+  rig.Wait(kPlayersPace.thinkingTime);
   game::Final(rig.card);
-  rig.Wait(Machinekeeper::kPauseBeforeNextGame);
 }
 
 TEST(PracticeTable, CardFindsTheKeeperTheCreditsAndTheTableAtFirstStart) {
@@ -62,10 +61,10 @@ TEST(PracticeTable, KeeperKeepsTheHeldReelsAndPaysByItsTable) {
   PracticeCardRig rig(kSeed);
   rig.RegisterWithFreeGame();
   PlayUpToHolds(rig, {true, false, true});
-  rig.Wait(Machinekeeper::kThinkingTime);
+  rig.Wait(kPlayersPace.thinkingTime);
+  const PracticeGame game = rig.DealtGame();
   game::Final(rig.card);
 
-  const PracticeGame &game = rig.DealtGame();
   EXPECT_EQ(game.finalSpin[0], game.firstSpin[0]);
   EXPECT_EQ(game.finalSpin[2], game.firstSpin[2]);
   EXPECT_EQ(rig.model.reels, ReelsFor(game.finalSpin));
@@ -79,30 +78,66 @@ TEST(PracticeTable, FinalPressedWhileTheKeeperThinksShowsTheNoticeOnly) {
   PracticeCardRig rig(kSeed);
   rig.RegisterWithFreeGame();
   PlayUpToHolds(rig, {false, false, false});
-  rig.Wait(Machinekeeper::kThinkingTime / 2);
+  rig.Wait(kPlayersPace.thinkingTime / 2);
   const game::CardModel before = rig.model;
   game::Final(rig.card);
   EXPECT_EQ(rig.dialogs.notices,
             (std::vector<game::testing::Box>{{L"Resetting", kNoFinalYet}}));
   EXPECT_EQ(rig.model, before);
 
-  rig.Wait(Machinekeeper::kThinkingTime / 2);
+  rig.Wait(kPlayersPace.thinkingTime / 2);
+  const PracticeGame held = rig.DealtGame();
   game::Final(rig.card);
-  EXPECT_EQ(rig.model.reels, ReelsFor(rig.DealtGame().finalSpin));
+  EXPECT_EQ(rig.model.reels, ReelsFor(held.finalSpin));
   EXPECT_EQ(rig.dialogs.notices.size(), 1u);
 }
 
-TEST(PracticeTable, KeeperDealsTheNextGameByItselfAMomentAfterTheFinal) {
+TEST(PracticeTable, KeeperDealsTheNextGameOnceTheCardHasFetchedTheFinal) {
   PracticeCardRig rig(kSeed);
   rig.RegisterWithFreeGame();
   PlayUpToHolds(rig, {false, true, false});
-  rig.Wait(Machinekeeper::kThinkingTime);
+  rig.Wait(kPlayersPace.thinkingTime);
+  EXPECT_TRUE(rig.DealtGame().finalSent);
+  rig.Wait(std::chrono::minutes(1));
   EXPECT_EQ(rig.DealtGame().number, 1);
   game::Final(rig.card);
-  rig.Wait(Machinekeeper::kPauseBeforeNextGame);
   EXPECT_EQ(rig.DealtGame().number, 2);
   game::Start(rig.card);
   EXPECT_EQ(rig.model.reels, ReelsFor(rig.DealtGame().firstSpin));
+}
+
+TEST(PracticeTable, FinalPressedLongAfterTheKeeperAnsweredStillFindsIt) {
+  PracticeCardRig rig(kSeed);
+  rig.RegisterWithFreeGame();
+  PlayUpToHolds(rig, {false, true, true});
+  // The player looks away; the practice window's timer keeps running.
+  for (int second = 0; second < 60; ++second) {
+    rig.Wait(std::chrono::seconds(1));
+  }
+  const PracticeGame held = rig.DealtGame();
+  game::Final(rig.card);
+  EXPECT_TRUE(rig.dialogs.notices.empty());
+  EXPECT_EQ(rig.model.reels, ReelsFor(held.finalSpin));
+}
+
+TEST(PracticeTable, AtTheFastPaceTheKeeperAnswersAtOnceAndKeepsItsOrder) {
+  PracticeCardRig rig(kSeed, kFastPace);
+  rig.RegisterWithFreeGame();
+  int credits = kStartingCredits;
+  for (int number = 1; number <= 3; ++number) {
+    SCOPED_TRACE(number);
+    PlayUpToHolds(rig, {true, false, false});
+    const PracticeGame held = rig.DealtGame();
+    ASSERT_EQ(held.number, number);
+    // Final straight after the holds, with no time passing at all.
+    game::Final(rig.card);
+    EXPECT_TRUE(rig.dialogs.notices.empty());
+    EXPECT_EQ(rig.model.reels, ReelsFor(held.finalSpin));
+    credits += PayoutFor(held.finalSpin) - kStake;
+    EXPECT_EQ(rig.model.credits, std::to_wstring(credits));
+    // The next game followed its final in the same breath.
+    EXPECT_EQ(rig.DealtGame().number, number + 1);
+  }
 }
 
 TEST(PracticeTable, SecondHoldsInOneGameArePolitelyRefusedAndCostNothing) {
@@ -118,7 +153,7 @@ TEST(PracticeTable, SecondHoldsInOneGameArePolitelyRefusedAndCostNothing) {
   EXPECT_EQ(rig.DealtGame().holds, first.holds);
   EXPECT_EQ(rig.client.Keeper().Credits(), first.balanceAfter);
 
-  rig.Wait(Machinekeeper::kThinkingTime);
+  rig.Wait(kPlayersPace.thinkingTime);
   game::Final(rig.card);
   EXPECT_EQ(rig.model.credits, std::to_wstring(first.balanceAfter));
 }

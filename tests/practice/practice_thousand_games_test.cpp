@@ -20,6 +20,9 @@ using testing::ReelsFor;
 constexpr int kGames = 1000;
 // Every seventh game the player presses Final before the keeper answered.
 constexpr int kEarlyFinalEvery = 7;
+// Every fifth game the player looks away for a while before pressing Final.
+constexpr int kLateFinalEvery = 5;
+constexpr std::chrono::seconds kLookingAway{5};
 
 TEST(PracticeThousandGames, CardShowsEveryDealtGameAndTheBalancesAddUp) {
   PracticeCardRig rig(20261208);
@@ -55,11 +58,14 @@ TEST(PracticeThousandGames, CardShowsEveryDealtGameAndTheBalancesAddUp) {
                 static_cast<std::size_t>(++earlyFinals));
       ASSERT_EQ(rig.model, before);
     }
-    // Final once the keeper's final is in, before it deals the next game.
-    rig.Wait(Machinekeeper::kThinkingTime);
+    rig.Wait(kPlayersPace.thinkingTime);
+    if (played % kLateFinalEvery == 0) {
+      rig.Wait(kLookingAway);
+    }
+    // The keeper deals the next game as the card fetches this final.
+    const PracticeGame finished = rig.DealtGame();
     game::Final(rig.card);
 
-    const PracticeGame &finished = rig.DealtGame();
     ASSERT_EQ(finished.number, dealt.number);
     ASSERT_EQ(finished.holds, holds);
     ASSERT_EQ(rig.model.reels, ReelsFor(finished.finalSpin));
@@ -81,8 +87,6 @@ TEST(PracticeThousandGames, CardShowsEveryDealtGameAndTheBalancesAddUp) {
       expectedCredits = kStartingCredits;
       ASSERT_EQ(rig.model.credits, std::to_wstring(expectedCredits));
       ++freshStakes;
-    } else {
-      rig.Wait(Machinekeeper::kPauseBeforeNextGame);
     }
   }
   EXPECT_EQ(earlyFinals, kGames / kEarlyFinalEvery);

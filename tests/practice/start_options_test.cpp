@@ -29,6 +29,18 @@ TEST(StartOptions, PracticeFlagsChooseTheTableAndItsSeed) {
                           .screenshot = std::nullopt}));
 }
 
+TEST(StartOptions, PaceFlagSpeedsUpTheMachinekeeperForTestRuns) {
+  EXPECT_EQ(Parse({L"--practice-pace", L"fast"}).practicePace, kFastPace);
+  EXPECT_EQ(Parse({L"--practice-pace", L"fast", L"--practice-pace", L"players"})
+                .practicePace,
+            kPlayersPace);
+  EXPECT_EQ(Parse({L"--practice", L"--practice-pace", L"fast"}),
+            (StartOptions{.practice = true,
+                          .practiceSeed = std::nullopt,
+                          .screenshot = std::nullopt,
+                          .practicePace = kFastPace}));
+}
+
 TEST(StartOptions, ScreenshotFlagTakesSecondsAndAPath) {
   EXPECT_EQ(
       Parse({L"--screenshot-after", L"5", L"C:\\shots\\card.bmp"}),
@@ -49,6 +61,9 @@ TEST(StartOptions, BadValuesAndUnknownArgumentsArePassedOver) {
   EXPECT_EQ(Parse({L"--screenshot-after", L"5"}), StartOptions{});
   EXPECT_EQ(Parse({L"--screenshot-after", L"5", L""}), StartOptions{});
   EXPECT_EQ(Parse({L"/practice", L"--Practice", L"extra"}), StartOptions{});
+  EXPECT_EQ(Parse({L"--practice-pace", L"Fast"}), StartOptions{});
+  EXPECT_EQ(Parse({L"--practice-pace", L"0"}), StartOptions{});
+  EXPECT_EQ(Parse({L"--practice-pace"}), StartOptions{});
 }
 
 } // namespace
