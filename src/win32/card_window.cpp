@@ -12,6 +12,7 @@
 #include "win32/card_controls_sync.h"
 #include "win32/card_icon.h"
 #include "win32/dpi_scaling.h"
+#include "win32/live_handle_query.h"
 #include "win32/stay_on_top.h"
 #include "win32/window_place.h"
 #include "win32/window_text.h"
@@ -118,6 +119,9 @@ LRESULT CardWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
   if (message == taskbarCreatedMessage_ && message != 0) {
     OnTaskbarCreated();
     return 0;
+  }
+  if (const auto liveHandles = AnswerLiveHandleQuery(message, wParam)) {
+    return *liveHandles;
   }
   switch (message) {
   case WM_COMMAND:

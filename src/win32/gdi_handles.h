@@ -2,22 +2,49 @@
 
 #include <windows.h>
 
+#include <array>
+#include <atomic>
+#include <cstddef>
 #include <utility>
 
 namespace slots::win32 {
 
-// Owns one handle and closes it with Close; movable, not copyable.
-template <typename Handle, BOOL(WINAPI *Close)(Handle)> class UniqueHandle {
+// The kinds of handle Windows keeps apart, as GetGuiResources counts them.
+enum class HandleKind { Gdi, User, Kernel };
+inline constexpr std::size_t kHandleKindCount = 3;
+
+// Handles the owners below hold right now, per kind, across the process:
+// long runs read them to see that nothing piles up, since Wine answers 0 to
+// GetGuiResources.
+class LiveHandleCounts {
+public:
+  static long Count(HandleKind kind) { return Counter(kind).load(); }
+  static void Add(HandleKind kind) { ++Counter(kind); }
+  static void Remove(HandleKind kind) { --Counter(kind); }
+
+private:
+  static std::atomic<long> &Counter(HandleKind kind) {
+    static std::array<std::atomic<long>, kHandleKindCount> counts{};
+    return counts[static_cast<std::size_t>(kind)];
+  }
+};
+
+// Owns one handle of the kind and closes it with Close; movable, not
+// copyable.
+template <typename Handle, BOOL(WINAPI *Close)(Handle), HandleKind Kind>
+class UniqueHandle {
 public:
   UniqueHandle() = default;
-  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  explicit UniqueHandle(Handle handle) : handle_(handle) { CountIn(handle); }
   UniqueHandle(const UniqueHandle &) = delete;
   UniqueHandle &operator=(const UniqueHandle &) = delete;
   UniqueHandle(UniqueHandle &&other) noexcept
       : handle_(std::exchange(other.handle_, nullptr)) {}
   UniqueHandle &operator=(UniqueHandle &&other) noexcept {
     if (this != &other) {
-      Reset(std::exchange(other.handle_, nullptr));
+      Reset();
+      // Counted once already, when the other owner took it.
+      handle_ = std::exchange(other.handle_, nullptr);
     }
     return *this;
   }
@@ -28,12 +55,25 @@ public:
   void Reset(Handle handle = nullptr) {
     if (handle_ != nullptr) {
       Close(handle_);
+      LiveHandleCounts::Remove(Kind);
     }
     handle_ = handle;
+    CountIn(handle);
   }
-  Handle Release() { return std::exchange(handle_, nullptr); }
+  Handle Release() {
+    if (handle_ != nullptr) {
+      LiveHandleCounts::Remove(Kind);
+    }
+    return std::exchange(handle_, nullptr);
+  }
 
 private:
+  static void CountIn(Handle handle) {
+    if (handle != nullptr) {
+      LiveHandleCounts::Add(Kind);
+    }
+  }
+
   Handle handle_ = nullptr;
 };
 
@@ -41,25 +81,34 @@ template <typename Object> BOOL WINAPI DeleteTypedGdiObject(Object object) {
   return DeleteObject(object);
 }
 
-using UniqueFont = UniqueHandle<HFONT, DeleteTypedGdiObject<HFONT>>;
-using UniqueBrush = UniqueHandle<HBRUSH, DeleteTypedGdiObject<HBRUSH>>;
-using UniquePen = UniqueHandle<HPEN, DeleteTypedGdiObject<HPEN>>;
-using UniqueBitmap = UniqueHandle<HBITMAP, DeleteTypedGdiObject<HBITMAP>>;
-using UniqueMemoryDc = UniqueHandle<HDC, DeleteDC>;
-using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
-using UniqueMenu = UniqueHandle<HMENU, DestroyMenu>;
-using UniqueKernelHandle = UniqueHandle<HANDLE, CloseHandle>;
-using UniqueFindHandle = UniqueHandle<HANDLE, FindClose>;
+template <typename Object>
+using UniqueGdiObject =
+    UniqueHandle<Object, DeleteTypedGdiObject<Object>, HandleKind::Gdi>;
+using UniqueFont = UniqueGdiObject<HFONT>;
+using UniqueBrush = UniqueGdiObject<HBRUSH>;
+using UniquePen = UniqueGdiObject<HPEN>;
+using UniqueBitmap = UniqueGdiObject<HBITMAP>;
+using UniqueMemoryDc = UniqueHandle<HDC, DeleteDC, HandleKind::Gdi>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIcon, HandleKind::User>;
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenu, HandleKind::User>;
+using UniqueKernelHandle =
+    UniqueHandle<HANDLE, CloseHandle, HandleKind::Kernel>;
+using UniqueFindHandle = UniqueHandle<HANDLE, FindClose, HandleKind::Kernel>;
 
 // A device context borrowed from a window (or the screen) with GetDC.
 class WindowDc {
 public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {
+    if (dc_ != nullptr) {
+      LiveHandleCounts::Add(HandleKind::Gdi);
+    }
+  }
   WindowDc(const WindowDc &) = delete;
   WindowDc &operator=(const WindowDc &) = delete;
   ~WindowDc() {
     if (dc_ != nullptr) {
       ReleaseDC(window_, dc_);
+      LiveHandleCounts::Remove(HandleKind::Gdi);
     }
   }
   HDC Get() const { return dc_; }

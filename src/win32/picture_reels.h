@@ -12,7 +12,9 @@
 
 namespace slots::win32 {
 
-using UniqueImageList = UniqueHandle<HIMAGELIST, ImageList_Destroy>;
+// An image list holds its pictures in GDI bitmaps.
+using UniqueImageList =
+    UniqueHandle<HIMAGELIST, ImageList_Destroy, HandleKind::Gdi>;
 
 // The picture reels imgImage(1..3) behind "Spin": one strip of reel-window
 // pictures per reel in an image list (imlImages), the animation, and the
