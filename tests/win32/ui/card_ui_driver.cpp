@@ -15,7 +15,6 @@ namespace {
 constexpr wchar_t kCardExecutable[] = L"slotscard.exe";
 constexpr wchar_t kStandInLibrary[] = STANDIN_WADAPI_DLL;
 constexpr wchar_t kChatLibrary[] = L"wadapi.dll";
-constexpr std::chrono::milliseconds kPollInterval{50};
 
 std::vector<std::string> SplitLines(const std::string &text) {
   std::vector<std::string> lines;
@@ -99,13 +98,14 @@ std::filesystem::path ScreenshotFolder() {
 }
 
 bool WaitFor(const std::function<bool()> &condition,
-             std::chrono::milliseconds patience) {
+             std::chrono::milliseconds patience,
+             std::chrono::milliseconds pollInterval) {
   const auto deadline = std::chrono::steady_clock::now() + patience;
   while (!condition()) {
     if (std::chrono::steady_clock::now() > deadline) {
       return false;
     }
-    std::this_thread::sleep_for(kPollInterval);
+    std::this_thread::sleep_for(pollInterval);
   }
   return true;
 }

@@ -22,9 +22,12 @@ std::filesystem::path DriverFolder();
 // SLOTS_UI_SCREENSHOTS names, else "screenshots".
 std::filesystem::path ScreenshotFolder();
 
+inline constexpr std::chrono::milliseconds kPollInterval{50};
+
 // True as soon as the condition holds; false if it never did.
 bool WaitFor(const std::function<bool()> &condition,
-             std::chrono::milliseconds patience = kPatience);
+             std::chrono::milliseconds patience = kPatience,
+             std::chrono::milliseconds pollInterval = kPollInterval);
 
 // A fresh folder holding a copy of the card and, unless asked otherwise, the
 // stand-in chat library as wadapi.dll.
@@ -67,6 +70,8 @@ public:
 
   // The card window, once it is shown; null when it never appeared.
   HWND Window() const { return window_; }
+  HANDLE Process() const { return process_.Get(); }
+  DWORD ProcessId() const { return processId_; }
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   // A visible top-level window of the card's process, or null.
   HWND FindWindowOfCard(const wchar_t *className,

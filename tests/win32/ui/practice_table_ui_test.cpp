@@ -1,6 +1,7 @@
 // The card without the chat client's library: it plays on the practice
 // table, whose chat window opens beside it.
 #include "card_ui_driver.h"
+#include "practice_table_steps.h"
 
 #include "game/final_spin.h"
 #include "game/reel_symbols.h"
@@ -22,10 +23,6 @@ using namespace slots::win32;
 using Reels = std::array<std::wstring, 3>;
 
 constexpr wchar_t kSeedArguments[] = L"--practice-seed 11";
-
-HWND WaitForPracticeWindow(const CardProcess &card) {
-  return card.WaitForWindowOfCard(kPracticeWindowClass, kPracticeWindowCaption);
-}
 
 std::wstring ChatShown(HWND practice) {
   return TextOf(GetDlgItem(practice, kPracticeChatBox));
@@ -104,15 +101,6 @@ RECT AroundBoth(HWND first, HWND second) {
   const RECT b = ScreenRect(second);
   UnionRect(&both, &a, &b);
   return both;
-}
-
-void RegisterWithFreeGame(const CardProcess &card) {
-  ClickLabel(card.Control(kLabel2));
-  HWND question =
-      card.WaitForWindowOfCard(kMessageBoxClass, L"ESP Registration?");
-  ASSERT_NE(question, nullptr);
-  AnswerMessageBox(question, IDYES);
-  ASSERT_TRUE(WaitFor([&] { return !IsEnabled(card.Control(kLabel2)); }));
 }
 
 // Presses Final before the machinekeeper has answered: the card says so and
