@@ -33,20 +33,28 @@ ChatConnection::ChatConnection(ChatLibrary *library,
     : library_(library), applicationName_(std::move(applicationName)),
       pause_(pause) {}
 
+ChatConnection::~ChatConnection() { CloseLink(); }
+
 bool ChatConnection::OpenLink() {
-  if (library_ == nullptr)
-    return false;
-  return library_->InitDDE(applicationName_, *this) == 0;
+  if (library_ == nullptr || linkOpen_)
+    return linkOpen_;
+  linkOpen_ = library_->InitDDE(applicationName_, *this) == 0;
+  return linkOpen_;
 }
 
 void ChatConnection::CloseLink() {
-  if (library_ != nullptr)
-    library_->KillDDE();
+  if (!linkOpen_)
+    return;
+  linkOpen_ = false;
+  library_->KillDDE();
 }
 
 template <typename Request> void ChatConnection::RunRequest(Request request) {
-  if (library_ == nullptr)
+  if (!linkOpen_)
     return;
+  // A "6" or "10" left over from an earlier request must not make this one
+  // repeat when the library reports nothing.
+  dapiStatus_.clear();
   for (int call = 1;; ++call) {
     request();
     const StatusVerdict verdict = JudgeStatus(dapiStatus_);

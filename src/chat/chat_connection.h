@@ -31,7 +31,9 @@ struct LastMessage {
 // The program's side of the chat link: the three callbacks and the two
 // requests. A request repeats while the chat client answers "busy", but only
 // a bounded number of times, so an answer that never changes cannot freeze
-// the card.
+// the card. Requests reach the library only while the link is open, and the
+// link is closed before the connection goes: the library keeps its callbacks
+// until KillDDE.
 class ChatConnection final : public ChatCallbacks {
 public:
   // Library calls per request, the first one included.
@@ -41,10 +43,15 @@ public:
   // Without a library (no chat link) requests do nothing.
   ChatConnection(ChatLibrary *library, std::wstring applicationName,
                  RepeatPause &pause);
+  ~ChatConnection() override;
+  ChatConnection(const ChatConnection &) = delete;
+  ChatConnection &operator=(const ChatConnection &) = delete;
 
   // Opens the link; false when there is no library or InitDDE fails.
   bool OpenLink();
+  // Calls KillDDE once, and only on an open link.
   void CloseLink();
+  bool IsLinkOpen() const { return linkOpen_; }
 
   void ChatSend(std::int32_t kind, const std::wstring &user,
                 const std::wstring &text);
@@ -68,6 +75,7 @@ private:
   ChatLibrary *library_;
   std::wstring applicationName_;
   RepeatPause &pause_;
+  bool linkOpen_ = false;
   std::wstring dapiStatus_;
   std::wstring dapiText_;
   LastMessage dapiLastMessage_;

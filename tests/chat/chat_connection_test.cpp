@@ -121,6 +121,52 @@ TEST(ChatConnectionLink, FailedInitLeavesTheLinkClosed) {
   NoPause pause;
   ChatConnection connection(&library, L"slotscard", pause);
   EXPECT_FALSE(connection.OpenLink());
+  EXPECT_FALSE(connection.IsLinkOpen());
+
+  connection.ChatGetAllText();
+  connection.ChatSend(kPrivateMessageKind, L"Dealer", L"x");
+  connection.CloseLink();
+  const std::vector<std::wstring> onlyTheFailedInit = {L"InitDDE"};
+  EXPECT_EQ(library.CallKinds(), onlyTheFailedInit);
+}
+
+TEST(ChatConnectionLink, NoRequestAfterTheLinkIsClosed) {
+  ScriptedChatLibrary library;
+  NoPause pause;
+  ChatConnection connection(&library, L"slotscard", pause);
+  ASSERT_TRUE(connection.OpenLink());
+  connection.CloseLink();
+  connection.CloseLink();
+  connection.ChatGetAllText();
+  connection.ChatSend(kPrivateMessageKind, L"Dealer", L"x");
+  const std::vector<std::wstring> openThenClose = {L"InitDDE", L"KillDDE"};
+  EXPECT_EQ(library.CallKinds(), openThenClose);
+}
+
+TEST(ChatConnectionLink, AnOpenLinkIsClosedBeforeTheConnectionGoes) {
+  ScriptedChatLibrary library;
+  NoPause pause;
+  {
+    ChatConnection connection(&library, L"slotscard", pause);
+    ASSERT_TRUE(connection.OpenLink());
+  }
+  EXPECT_EQ(library.CountCalls(L"KillDDE"), 1);
+}
+
+TEST_F(ChatConnectionTest, StatusOfAnEarlierRequestDoesNotRepeatTheNext) {
+  library.statuses = {L"6", L"6", L"-1"};
+  connection.ChatSend(kPrivateMessageKind, L"Dealer", L"x");
+  connection.DapiStatusCallback(L"6");
+  library.statuses = {std::nullopt};
+  connection.ChatGetAllText();
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), 1);
+  EXPECT_EQ(connection.DapiStatus(), L"");
+
+  connection.DapiStatusCallback(L"10");
+  library.statuses = {std::nullopt};
+  connection.ChatSend(kPrivateMessageKind, L"Dealer", L"y");
+  EXPECT_EQ(library.CountCalls(L"DapiRegister"), 0);
+  EXPECT_EQ(library.CountCalls(L"DapiCommunicate2"), 4);
 }
 
 struct TrimCase {

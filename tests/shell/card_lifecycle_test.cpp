@@ -237,6 +237,8 @@ TEST_F(CardLifecycleTest, ShutDownClosesTheLinkAndWritesTheKeysInOrder) {
                     .holdSound = true,
                     .finalSound = false,
                     .onlyMyMachinekeeper = true};
+  ASSERT_TRUE(connection_.OpenLink());
+  library_.calls.clear();
 
   ShutDown({.top = -300, .left = 50000});
 
