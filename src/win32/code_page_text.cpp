@@ -51,4 +51,29 @@ std::string SystemCodePageFromWide(std::wstring_view text) {
   return narrow;
 }
 
+std::optional<std::string> ExactSystemCodePageFromWide(std::wstring_view text) {
+  if (text.empty())
+    return std::string();
+  if (text.size() > static_cast<std::size_t>(INT_MAX))
+    return std::nullopt;
+  // UTF-8 has a form for every character and refuses the used-default flag;
+  // only lone surrogates fail there, and those fail the conversion itself.
+  const bool utf8 = GetACP() == CP_UTF8;
+  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+  BOOL usedDefault = FALSE;
+  BOOL *usedDefaultFlag = utf8 ? nullptr : &usedDefault;
+  const int units = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(CP_ACP, flags, text.data(), units,
+                                         nullptr, 0, nullptr, usedDefaultFlag);
+  if (length <= 0 || usedDefault)
+    return std::nullopt;
+  std::string narrow(static_cast<std::size_t>(length), '\0');
+  const int written =
+      WideCharToMultiByte(CP_ACP, flags, text.data(), units, narrow.data(),
+                          length, nullptr, usedDefaultFlag);
+  if (written != length || usedDefault)
+    return std::nullopt;
+  return narrow;
+}
+
 } // namespace slots::win32

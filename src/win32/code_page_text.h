@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,5 +10,9 @@ namespace slots::win32 {
 // page, to and from the program's own text.
 std::wstring WideFromSystemCodePage(std::string_view text);
 std::string SystemCodePageFromWide(std::wstring_view text);
+// Without best-fit substitution: empty when some character has no exact
+// byte form, so a name never turns into another one ("D\u0101ler" would
+// otherwise become "Daler").
+std::optional<std::string> ExactSystemCodePageFromWide(std::wstring_view text);
 
 } // namespace slots::win32

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace slots::win32 {
@@ -27,24 +28,59 @@ using DapiGetAllTextFunction = void(__stdcall *)(const char *);
 // The library's callbacks carry no context, and a process has one chat link.
 chat::ChatCallbacks *activeCallbacks = nullptr;
 
+// What the library reports when a request is abandoned.
+constexpr wchar_t kGiveUpStatus[] = L"-1";
+
 std::wstring WideFromLibraryText(const char *text) {
   return text == nullptr ? std::wstring() : WideFromSystemCodePage(text);
 }
 
-void __stdcall OnStatus(const char *status) {
-  if (activeCallbacks != nullptr)
-    activeCallbacks->DapiStatusCallback(WideFromLibraryText(status));
+// Set when a callback failed during the library call now running.
+bool callbackFailed = false;
+
+// The closed library cannot unwind an exception: one that left a callback
+// would end the card without saving. It stops here, and the request it
+// belonged to is dropped once the library call returns.
+template <typename Deliver> void DeliverToCallbacks(Deliver deliver) noexcept {
+  if (activeCallbacks == nullptr)
+    return;
+  try {
+    deliver(*activeCallbacks);
+  } catch (...) {
+    callbackFailed = true;
+  }
 }
 
-void __stdcall OnMessage(const char *first, short number, const char *second) {
-  if (activeCallbacks != nullptr)
-    activeCallbacks->DapiMessageCallback(WideFromLibraryText(first), number,
-                                         WideFromLibraryText(second));
+// Runs one library call; if a callback failed in it, the last word is the
+// status that abandons the request, whatever the library reported after.
+template <typename Call> void RunRequestCall(Call call) {
+  callbackFailed = false;
+  call();
+  if (callbackFailed)
+    DeliverToCallbacks([](chat::ChatCallbacks &callbacks) {
+      callbacks.DapiStatusCallback(kGiveUpStatus);
+    });
+  callbackFailed = false;
 }
 
-void __stdcall OnText(const char *text) {
-  if (activeCallbacks != nullptr)
-    activeCallbacks->DapiTextCallback(WideFromLibraryText(text));
+void __stdcall OnStatus(const char *status) noexcept {
+  DeliverToCallbacks([&](chat::ChatCallbacks &callbacks) {
+    callbacks.DapiStatusCallback(WideFromLibraryText(status));
+  });
+}
+
+void __stdcall OnMessage(const char *first, short number,
+                         const char *second) noexcept {
+  DeliverToCallbacks([&](chat::ChatCallbacks &callbacks) {
+    callbacks.DapiMessageCallback(WideFromLibraryText(first), number,
+                                  WideFromLibraryText(second));
+  });
+}
+
+void __stdcall OnText(const char *text) noexcept {
+  DeliverToCallbacks([&](chat::ChatCallbacks &callbacks) {
+    callbacks.DapiTextCallback(WideFromLibraryText(text));
+  });
 }
 
 struct ModuleDeleter {
@@ -71,10 +107,7 @@ public:
         FindExport<DapiGetAllTextFunction>(module_.get(), "DapiGetAllText");
   }
 
-  ~WadapiLibrary() override {
-    if (activeCallbacks == callbacks_)
-      activeCallbacks = nullptr;
-  }
+  ~WadapiLibrary() override { ForgetCallbacks(); }
 
   bool HasEveryExport() const {
     return initDDE_ && killDDE_ && register_ && communicate_ && getAllText_;
@@ -84,29 +117,58 @@ public:
                        chat::ChatCallbacks &callbacks) override {
     callbacks_ = &callbacks;
     activeCallbacks = &callbacks;
-    return initDDE_(SystemCodePageFromWide(applicationName).c_str(), OnStatus,
-                    OnMessage, OnText);
+    const std::int16_t result =
+        initDDE_(SystemCodePageFromWide(applicationName).c_str(), OnStatus,
+                 OnMessage, OnText);
+    // A link that failed to open must not reach callbacks that may go away.
+    if (result != 0)
+      ForgetCallbacks();
+    return result;
   }
 
-  void KillDDE() override { killDDE_(); }
+  // The library may still report while it closes; after that nothing of
+  // the program is reachable through it.
+  void KillDDE() override {
+    killDDE_();
+    ForgetCallbacks();
+  }
 
   void DapiRegister(const std::wstring &applicationName) override {
-    register_(SystemCodePageFromWide(applicationName).c_str());
+    RunRequestCall(
+        [&] { register_(SystemCodePageFromWide(applicationName).c_str()); });
   }
 
   void DapiCommunicate(const std::wstring &applicationName, std::int16_t kind,
                        const std::wstring &user,
                        const std::wstring &text) override {
-    communicate_(SystemCodePageFromWide(applicationName).c_str(), kind,
-                 SystemCodePageFromWide(user).c_str(),
-                 SystemCodePageFromWide(text).c_str());
+    // A name that the code page cannot hold exactly could name someone else:
+    // the message is not sent at all.
+    const std::optional<std::string> exactUser =
+        ExactSystemCodePageFromWide(user);
+    if (!exactUser) {
+      DeliverToCallbacks([](chat::ChatCallbacks &callbacks) {
+        callbacks.DapiStatusCallback(kGiveUpStatus);
+      });
+      return;
+    }
+    RunRequestCall([&] {
+      communicate_(SystemCodePageFromWide(applicationName).c_str(), kind,
+                   exactUser->c_str(), SystemCodePageFromWide(text).c_str());
+    });
   }
 
   void DapiGetAllText(const std::wstring &applicationName) override {
-    getAllText_(SystemCodePageFromWide(applicationName).c_str());
+    RunRequestCall(
+        [&] { getAllText_(SystemCodePageFromWide(applicationName).c_str()); });
   }
 
 private:
+  void ForgetCallbacks() {
+    if (activeCallbacks == callbacks_)
+      activeCallbacks = nullptr;
+    callbacks_ = nullptr;
+  }
+
   ModuleHandle module_;
   chat::ChatCallbacks *callbacks_ = nullptr;
   InitDDEFunction initDDE_ = nullptr;

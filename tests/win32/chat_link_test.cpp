@@ -12,7 +12,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -138,6 +140,99 @@ TEST_F(ChatLinkTest, ClosingTheLinkIsRecorded) {
 TEST_F(ChatLinkTest, FailedInitDDEIsReportedAsNoLink) {
   WriteFixture("standin_init_result.txt", "1");
   EXPECT_FALSE(connection_->OpenLink());
+}
+
+// Callbacks that record what reaches them and can be made to fail.
+class RecordingCallbacks final : public chat::ChatCallbacks {
+public:
+  bool throwOnText = false;
+  bool throwOnStatus = false;
+  std::vector<std::wstring> statuses;
+  int texts = 0;
+
+  void DapiStatusCallback(std::wstring_view status) override {
+    if (throwOnStatus)
+      throw std::runtime_error("status");
+    statuses.emplace_back(status);
+  }
+  void DapiMessageCallback(std::wstring_view, std::int16_t,
+                           std::wstring_view) override {}
+  void DapiTextCallback(std::wstring) override {
+    ++texts;
+    if (throwOnText)
+      throw std::bad_alloc();
+  }
+};
+
+TEST_F(ChatLinkTest, AFailingCallbackDropsOnlyItsRequest) {
+  WriteFixture("standin_chat.txt", "Ann: hello\r\n");
+  WriteFixture("standin_status.txt", "6...\n");
+  RecordingCallbacks callbacks;
+  callbacks.throwOnText = true;
+  ASSERT_EQ(library_->InitDDE(L"slotscard", callbacks), 0);
+
+  library_->DapiGetAllText(L"slotscard");
+  EXPECT_EQ(callbacks.texts, 1);
+  ASSERT_FALSE(callbacks.statuses.empty());
+  EXPECT_EQ(callbacks.statuses.back(), L"-1");
+
+  callbacks.throwOnText = false;
+  callbacks.statuses.clear();
+  library_->DapiGetAllText(L"slotscard");
+  EXPECT_EQ(callbacks.texts, 2);
+  EXPECT_EQ(callbacks.statuses, std::vector<std::wstring>{L"6"});
+
+  callbacks.throwOnStatus = true;
+  library_->DapiGetAllText(L"slotscard");
+  EXPECT_EQ(callbacks.texts, 3);
+  library_->KillDDE();
+}
+
+TEST_F(ChatLinkTest, TheCallbacksAreForgottenAtKillDDE) {
+  WriteFixture("standin_keeps_callbacks.txt", "");
+  WriteFixture("standin_chat.txt", "Ann: hello\r\n");
+  RecordingCallbacks callbacks;
+  ASSERT_EQ(library_->InitDDE(L"slotscard", callbacks), 0);
+  library_->KillDDE();
+  library_->DapiGetAllText(L"slotscard");
+  EXPECT_EQ(callbacks.texts, 0);
+  EXPECT_TRUE(callbacks.statuses.empty());
+}
+
+TEST_F(ChatLinkTest, AFailedInitDDEForgetsTheCallbacks) {
+  WriteFixture("standin_init_result.txt", "1");
+  WriteFixture("standin_chat.txt", "Ann: hello\r\n");
+  RecordingCallbacks callbacks;
+  ASSERT_NE(library_->InitDDE(L"slotscard", callbacks), 0);
+  library_->DapiGetAllText(L"slotscard");
+  EXPECT_EQ(callbacks.texts, 0);
+  EXPECT_TRUE(callbacks.statuses.empty());
+}
+
+TEST_F(ChatLinkTest, NoRequestReachesTheLibraryAfterAFailedInitDDE) {
+  WriteFixture("standin_init_result.txt", "1");
+  fs::remove(folder_ / "standin_calls.txt");
+  ASSERT_FALSE(connection_->OpenLink());
+  connection_->ChatGetAllText();
+  connection_->ChatSend(2, L"Dealer", L"Register me!");
+  connection_->CloseLink();
+  EXPECT_EQ(RecordedCalls(), std::vector<std::string>{"InitDDE\tslotscard"});
+}
+
+TEST_F(ChatLinkTest, ANameWithoutAnExactCodePageFormIsNeverSent) {
+  if (!SystemCodePageIsWestern())
+    GTEST_SKIP() << "system code page is " << GetACP();
+  OpenLinkWithStatuses("");
+  // Best fit would send this to "Daler", who is somebody else.
+  connection_->ChatSend(2, L"D\u0101ler", L"I hold 1,0,1");
+  connection_->ChatSend(2, L"Dealer\U0001F3B0", L"I hold 1,0,1");
+  EXPECT_EQ(RecordedCalls(), std::vector<std::string>{"InitDDE\tslotscard"});
+  EXPECT_EQ(connection_->DapiStatus(), L"-1");
+
+  connection_->ChatSend(2, L"D\u00e9aler", L"I hold 1,0,1");
+  ASSERT_EQ(RecordedCalls().size(), 2u);
+  EXPECT_EQ(RecordedCalls()[1], "DapiCommunicate\tslotscard\t2\tD\xe9"
+                                "aler\tI hold 1,0,1");
 }
 
 TEST(ChatLibraryLoader, MissingLibraryMeansNoChatLink) {

@@ -84,8 +84,13 @@ __declspec(dllexport) short __stdcall InitDDE(const char *applicationName,
   return result.empty() ? 0 : static_cast<short>(std::stoi(result));
 }
 
+// With "standin_keeps_callbacks.txt" present the stand-in behaves like a
+// careless library that goes on calling after KillDDE.
 __declspec(dllexport) short __stdcall KillDDE() {
   RecordCall("KillDDE");
+  if (GetFileAttributesA(FixturePath("standin_keeps_callbacks.txt").c_str()) !=
+      INVALID_FILE_ATTRIBUTES)
+    return 0;
   statusCallback = nullptr;
   messageCallback = nullptr;
   textCallback = nullptr;
