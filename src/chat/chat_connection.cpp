@@ -35,6 +35,20 @@ ChatConnection::ChatConnection(ChatLibrary *library,
 
 ChatConnection::~ChatConnection() { CloseLink(); }
 
+ChatConnection::Click::Click(ChatConnection &connection)
+    : connection_(connection) {
+  connection_.inClick_ = true;
+  connection_.clickSpent_ = {};
+}
+
+ChatConnection::Click::~Click() { connection_.inClick_ = false; }
+
+bool ChatConnection::ClickBudgetAllows(
+    std::chrono::steady_clock::duration spentByRequest,
+    std::chrono::milliseconds nextPause) const {
+  return !inClick_ || clickSpent_ + spentByRequest + nextPause < kClickBudget;
+}
+
 bool ChatConnection::OpenLink() {
   if (library_ == nullptr || linkOpen_)
     return linkOpen_;
@@ -55,20 +69,26 @@ template <typename Request> void ChatConnection::RunRequest(Request request) {
   // A "6" or "10" left over from an earlier request must not make this one
   // repeat when the library reports nothing.
   dapiStatus_.clear();
+  const auto started = pause_.Now();
   for (int call = 1;; ++call) {
     request();
     const StatusVerdict verdict = JudgeStatus(dapiStatus_);
     if (verdict == StatusVerdict::Done || verdict == StatusVerdict::GiveUp)
-      return;
+      break;
     // A chat client that never stops asking for a repeat must not freeze the
     // card: give up quietly, as on "-1".
-    if (call == kMaxCallsPerRequest)
-      return;
+    const auto nextPause = verdict == StatusVerdict::Repeat
+                               ? kRepeatPause
+                               : std::chrono::milliseconds{0};
+    if (call == kMaxCallsPerRequest ||
+        !ClickBudgetAllows(pause_.Now() - started, nextPause))
+      break;
     if (verdict == StatusVerdict::RegisterThenRepeat)
       library_->DapiRegister(applicationName_);
     else
       pause_.Pause(kRepeatPause);
   }
+  clickSpent_ += pause_.Now() - started;
 }
 
 void ChatConnection::ChatSend(std::int32_t kind, const std::wstring &user,

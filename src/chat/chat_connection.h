@@ -8,11 +8,15 @@
 
 namespace slots::chat {
 
-// Waits between repeats of a request the chat client asked to be repeated.
+// Waits between repeats of a request the chat client asked to be repeated,
+// and tells the time those waits are measured in.
 class RepeatPause {
 public:
   virtual ~RepeatPause() = default;
   virtual void Pause(std::chrono::milliseconds duration) = 0;
+  virtual std::chrono::steady_clock::time_point Now() const {
+    return std::chrono::steady_clock::now();
+  }
 };
 
 // Sleeps on the calling thread: the chat client needs the pause to finish
@@ -39,6 +43,23 @@ public:
   // Library calls per request, the first one included.
   static constexpr int kMaxCallsPerRequest = 40;
   static constexpr std::chrono::milliseconds kRepeatPause{50};
+  // Time all the requests of one click may spend in the chat library and
+  // its waits before they stop repeating: well under the 5 s after which
+  // Windows calls a window "Not Responding".
+  static constexpr std::chrono::milliseconds kClickBudget{2000};
+
+  // The requests of one click share one budget; a player's answer to a
+  // question in between does not count against it.
+  class Click {
+  public:
+    explicit Click(ChatConnection &connection);
+    ~Click();
+    Click(const Click &) = delete;
+    Click &operator=(const Click &) = delete;
+
+  private:
+    ChatConnection &connection_;
+  };
 
   // Without a library (no chat link) requests do nothing.
   ChatConnection(ChatLibrary *library, std::wstring applicationName,
@@ -71,11 +92,15 @@ private:
   static constexpr std::wstring_view kLineBreakPair = L"\r\n";
 
   template <typename Request> void RunRequest(Request request);
+  bool ClickBudgetAllows(std::chrono::steady_clock::duration spentByRequest,
+                         std::chrono::milliseconds nextPause) const;
 
   ChatLibrary *library_;
   std::wstring applicationName_;
   RepeatPause &pause_;
   bool linkOpen_ = false;
+  bool inClick_ = false;
+  std::chrono::steady_clock::duration clickSpent_{};
   std::wstring dapiStatus_;
   std::wstring dapiText_;
   LastMessage dapiLastMessage_;

@@ -93,6 +93,48 @@ TEST_F(ChatConnectionTest, RegisterForeverAlsoEnds) {
             ChatConnection::kMaxCallsPerRequest);
 }
 
+// Free Game makes up to four requests in one click; a chat client that is
+// busy forever must not hold that click longer than one budget.
+TEST_F(ChatConnectionTest, AllRequestsOfOneClickShareOneBudget) {
+  library.statusWhenScriptEnds = L"6";
+  library.clock = &pause;
+  library.callCost = std::chrono::milliseconds(5);
+  {
+    const ChatConnection::Click click(connection);
+    for (int request = 0; request < 4; ++request)
+      connection.ChatGetAllText();
+  }
+  // Once the budget is spent, each later request still tries once.
+  EXPECT_LE(pause.elapsed, ChatConnection::kClickBudget + 4 * library.callCost);
+  EXPECT_GE(pause.elapsed, ChatConnection::kClickBudget -
+                               ChatConnection::kRepeatPause - library.callCost);
+
+  const int callsOfTheFirstClick = library.CountCalls(L"DapiGetAllText");
+  library.statusWhenScriptEnds = L"0";
+  const ChatConnection::Click nextClick(connection);
+  connection.ChatGetAllText();
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), callsOfTheFirstClick + 1);
+}
+
+TEST_F(ChatConnectionTest, ASlowLibraryStopsRepeatingWhenTheClickIsSpent) {
+  library.statusWhenScriptEnds = L"10";
+  library.clock = &pause;
+  library.callCost = std::chrono::milliseconds(700);
+  const ChatConnection::Click click(connection);
+  connection.ChatSend(kPrivateMessageKind, L"Dealer", L"Register me!");
+  connection.ChatGetAllText();
+  EXPECT_EQ(library.CountCalls(L"DapiCommunicate2"), 3);
+  EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), 1);
+}
+
+TEST_F(ChatConnectionTest, ABusyRepeatStillSucceedsWithinTheClick) {
+  library.statuses = {L"6", L"6", L"0"};
+  const ChatConnection::Click click(connection);
+  connection.ChatSend(kPrivateMessageKind, L"Dealer", L"Register me!");
+  EXPECT_EQ(library.CountCalls(L"DapiCommunicate2"), 3);
+  EXPECT_EQ(connection.DapiStatus(), L"0");
+}
+
 TEST_F(ChatConnectionTest, KindIsNarrowedTo16Bits) {
   connection.ChatSend(65538, L"Dealer", L"x");
   EXPECT_EQ(library.calls.back().kind, L"DapiCommunicate2");

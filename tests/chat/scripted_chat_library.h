@@ -12,6 +12,23 @@
 
 namespace slots::chat::testing {
 
+// Pauses at once; its clock moves only by the pauses asked for and by what
+// a test adds to `elapsed`.
+class NoPause final : public RepeatPause {
+public:
+  std::chrono::milliseconds total{0};
+  std::chrono::milliseconds elapsed{0};
+  std::vector<std::chrono::milliseconds> pauses;
+  void Pause(std::chrono::milliseconds duration) override {
+    total += duration;
+    elapsed += duration;
+    pauses.push_back(duration);
+  }
+  std::chrono::steady_clock::time_point Now() const override {
+    return std::chrono::steady_clock::time_point(elapsed);
+  }
+};
+
 // A chat library that answers each request with the next scripted status
 // (nullopt: no status at all) and records what it was asked.
 class ScriptedChatLibrary final : public ChatLibrary {
@@ -28,6 +45,9 @@ public:
   std::int16_t initResult = 0;
   std::vector<Call> calls;
   ChatCallbacks *callbacks = nullptr;
+  // Each request call moves this clock on by callCost, as a slow library.
+  NoPause *clock = nullptr;
+  std::chrono::milliseconds callCost{0};
 
   std::int16_t InitDDE(const std::wstring &applicationName,
                        ChatCallbacks &cb) override {
@@ -67,6 +87,8 @@ public:
 
 private:
   void ReportStatus() {
+    if (clock != nullptr)
+      clock->elapsed += callCost;
     std::optional<std::wstring> status = statusWhenScriptEnds;
     if (!statuses.empty()) {
       status = statuses.front();
@@ -74,16 +96,6 @@ private:
     }
     if (status)
       callbacks->DapiStatusCallback(*status);
-  }
-};
-
-class NoPause final : public RepeatPause {
-public:
-  std::chrono::milliseconds total{0};
-  std::vector<std::chrono::milliseconds> pauses;
-  void Pause(std::chrono::milliseconds duration) override {
-    total += duration;
-    pauses.push_back(duration);
   }
 };
 
