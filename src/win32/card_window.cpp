@@ -207,7 +207,10 @@ void CardWindow::OnCommand(int id, int code, HWND control) {
     return;
   }
   actionRunning_ = true;
-  RunCommand(id);
+  {
+    const chat::ChatConnection::Click click(services_.connection);
+    RunCommand(id);
+  }
   actionRunning_ = false;
   if (window_ != nullptr) {
     Sync();

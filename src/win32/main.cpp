@@ -15,6 +15,7 @@
 #include "win32/practice_chat_window.h"
 #include "win32/program_arguments.h"
 #include "win32/program_folder.h"
+#include "win32/pumping_repeat_pause.h"
 #include "win32/scheduled_screenshot.h"
 #include "win32/wave_sound_output.h"
 
@@ -40,7 +41,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   const practice::SteadyPracticeClock clock;
   const win32::ChatLinkChoice link =
       win32::ChooseChatLink(options, folder, clock);
-  chat::SleepingRepeatPause pause;
+  win32::PumpingRepeatPause pause;
   chat::ChatConnection connection(link.Link(), win32::ApplicationName(), pause);
   chat::ChatLineSearch chat(connection);
 

@@ -137,6 +137,10 @@ void CardFolder::AppendChatLine(const std::string &line) {
   WriteChat(lines);
 }
 
+void CardFolder::WriteChatStatuses(const std::string &script) const {
+  WriteFile("standin_status.txt", script);
+}
+
 std::vector<std::vector<std::string>> CardFolder::ChatCalls() const {
   std::vector<std::vector<std::string>> calls;
   for (const std::string &line : SplitLines(ReadFile("standin_calls.txt"))) {

@@ -39,6 +39,9 @@ public:
   // The chat client's whole text, lines joined with CR LF.
   void WriteChat(const std::vector<std::string> &lines);
   void AppendChatLine(const std::string &line);
+  // The stand-in's status script, read when the card opens the link: one
+  // status a line, "none" for no status, "6..." for "6" forever.
+  void WriteChatStatuses(const std::string &script) const;
   // What the stand-in recorded: one call per entry, fields split at TABs.
   std::vector<std::vector<std::string>> ChatCalls() const;
   bool HasChatCall(const std::vector<std::string> &call) const;
