@@ -10,6 +10,7 @@
 #include "shell/sound_player.h"
 #include "win32/card_window.h"
 #include "win32/chat_link_choice.h"
+#include "win32/dll_search.h"
 #include "win32/dpi_scaling.h"
 #include "win32/folder_lister.h"
 #include "win32/practice_chat_window.h"
@@ -30,6 +31,9 @@
 using namespace slots;
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  // Before anything loads a library: none may come from the card's folder
+  // or the current one.
+  win32::RestrictDllSearchToSystemFolder();
   win32::DeclareDpiAwareness();
   INITCOMMONCONTROLSEX commonControls{sizeof(commonControls),
                                       ICC_STANDARD_CLASSES};

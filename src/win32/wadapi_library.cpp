@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace slots::win32 {
 
@@ -178,13 +179,31 @@ private:
   DapiGetAllTextFunction getAllText_ = nullptr;
 };
 
+// What the library itself imports comes from its own folder or the system
+// folder only, never from the current folder or the search path.
+HMODULE LoadChatLibraryModule(const std::filesystem::path &fullPath) {
+  HMODULE module = LoadLibraryExW(fullPath.c_str(), nullptr,
+                                  LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR |
+                                      LOAD_LIBRARY_SEARCH_SYSTEM32);
+  // Systems that predate these flags refuse them as an invalid parameter.
+  if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER)
+    module = LoadLibraryExW(fullPath.c_str(), nullptr,
+                            LOAD_WITH_ALTERED_SEARCH_PATH);
+  return module;
+}
+
 } // namespace
 
 std::unique_ptr<chat::ChatLibrary>
 LoadWadapiLibrary(const std::filesystem::path &dllPath) {
+  std::error_code noFullPath;
+  const std::filesystem::path fullPath =
+      std::filesystem::absolute(dllPath, noFullPath);
+  if (noFullPath)
+    return nullptr;
   // A missing or broken library must not bring up an error box.
   const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-  ModuleHandle module(LoadLibraryW(dllPath.c_str()));
+  ModuleHandle module(LoadChatLibraryModule(fullPath));
   SetErrorMode(previousMode);
   if (!module)
     return nullptr;
