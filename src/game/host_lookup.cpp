@@ -18,6 +18,9 @@ constexpr std::wstring_view kRegistrationTitle = L"ESP Registration?";
 constexpr std::wstring_view kRegistrationPrompt =
     L"Would you like to send registration request ESP?";
 constexpr std::wstring_view kRegistrationMessage = L"Register me!";
+// No chat name is this long; a longer "speaker" is a line someone wrote to
+// look like an announcement, and the player's messages must not go there.
+constexpr std::size_t kLongestHostName = 64;
 
 // Fills an empty host box with the speaker of the host's announcement; a
 // filled box is never overwritten.
@@ -32,7 +35,7 @@ void TakeHostFromLine(CardModel &model, std::wstring_view line) {
 bool TakeHostFromChat(CardContext &card) {
   const chat::FetchedChatText chatText = card.chat.FetchChatText();
   const auto line = chatText.FindNewestLineWith(kHostMarker);
-  if (!line) {
+  if (!line || chat::SpeakerOfLine(*line).size() > kLongestHostName) {
     return false;
   }
   TakeHostFromLine(card.model, *line);

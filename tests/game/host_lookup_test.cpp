@@ -47,6 +47,21 @@ TEST_F(HostLookupTest, AnnouncementWithoutSpeakerLeavesTheHostBoxEmpty) {
   EXPECT_EQ(model.hostName, L"");
 }
 
+TEST_F(HostLookupTest, SpeakerLongerThanAnyChatNameIsNoMachinekeeper) {
+  const std::wstring longest(64, L'a');
+  library.SetChat({longest + L": Your machinekeeper is " + longest});
+  GetHost(card);
+  EXPECT_EQ(model.hostName, longest);
+
+  model.hostName.clear();
+  const std::wstring tooLong(65, L'a');
+  library.SetChat({tooLong + L": Your machinekeeper is " + tooLong, kCredits});
+  GetHost(card);
+  FreeGame(card);
+  EXPECT_EQ(model.hostName, L"");
+  EXPECT_TRUE(library.sent.empty());
+}
+
 TEST_F(HostLookupTest, FreeGameRegistersAndCopiesCreditsAndPayouts) {
   library.SetChat({kAnnouncement, kCredits, kPayouts});
   FreeGame(card);
