@@ -110,7 +110,8 @@ StartupResult StartUpCard(chat::ChatConnection &connection,
 
 void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
                   const game::CardModel &model, WindowPlace place) {
-  connection.CloseLink();
+  // The settings first: a chat library that hangs or fails in KillDDE must
+  // not cost the player their options and place.
   const game::CardOptions &options = model.options;
   settings.Write(kFinalSoundKey, SwitchText(options.finalSound));
   settings.Write(kOnTopKey, SwitchText(options.stayOnTop));
@@ -121,6 +122,7 @@ void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
   settings.Write(kLeftEdgeKey, std::to_string(place.left));
   settings.Write(kOnlyMyMachinekeeperKey,
                  SwitchText(options.onlyMyMachinekeeper));
+  connection.CloseLink();
 }
 
 } // namespace slots::shell

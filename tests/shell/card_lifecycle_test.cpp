@@ -230,7 +230,7 @@ TEST_F(CardLifecycleTest, ValuesInMatchingQuotesAreReadWithoutThem) {
   EXPECT_EQ(ReadKey("FinalSound"), "1");
 }
 
-TEST_F(CardLifecycleTest, ShutDownClosesTheLinkAndWritesTheKeysInOrder) {
+TEST_F(CardLifecycleTest, ShutDownWritesTheKeysInOrderAndClosesTheLink) {
   model_.options = {.stayOnTop = false,
                     .minimizeToTray = true,
                     .startSound = false,
@@ -246,6 +246,31 @@ TEST_F(CardLifecycleTest, ShutDownClosesTheLinkAndWritesTheKeysInOrder) {
   EXPECT_EQ(Stored(), "[Main]\r\nFINALSOUND=0\r\nONTOP=0\r\nSTARTSOUND=0\r\n"
                       "HOLDSOUND=1\r\nMINTRAY=1\r\nX=-300\r\nY=50000\r\n"
                       "ONLYMYMACHINEKEEPER=1\r\n");
+}
+
+// Counts the keys written while the chat link was still open.
+class LinkWatchingSettings final : public shell::SettingsStore {
+public:
+  explicit LinkWatchingSettings(const chat::testing::ScriptedChatLibrary &chat)
+      : chat_(chat) {}
+  std::string Read(std::string_view) override { return {}; }
+  void Write(std::string_view, std::string_view) override {
+    writtenBeforeKillDDE += chat_.CountCalls(L"KillDDE") == 0 ? 1 : 0;
+  }
+  int writtenBeforeKillDDE = 0;
+
+private:
+  const chat::testing::ScriptedChatLibrary &chat_;
+};
+
+TEST_F(CardLifecycleTest, ShutDownSavesEverySettingBeforeTheLinkCloses) {
+  ASSERT_TRUE(connection_.OpenLink());
+  LinkWatchingSettings settings(library_);
+
+  shell::ShutDownCard(connection_, settings, model_, {});
+
+  EXPECT_EQ(settings.writtenBeforeKillDDE, 8);
+  EXPECT_EQ(library_.CountCalls(L"KillDDE"), 1);
 }
 
 TEST_F(CardLifecycleTest, NextStartRestoresTheOptionsAndPlaceOfTheLastRun) {
