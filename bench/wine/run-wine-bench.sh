@@ -4,6 +4,7 @@
 # memory, and the start-up to a visible window beside an empty window. All in
 # one run on one machine. Not part of the tests: it passes or fails nothing.
 # Usage: bash bench/wine/run-wine-bench.sh [CLICKS] [ROUNDS] [STARTS]
+# (ROUNDS 0 measures the start-up only)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)

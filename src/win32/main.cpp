@@ -22,8 +22,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -35,9 +33,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   // or the current one.
   win32::RestrictDllSearchToSystemFolder();
   win32::DeclareDpiAwareness();
-  INITCOMMONCONTROLSEX commonControls{sizeof(commonControls),
-                                      ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&commonControls);
 
   const practice::StartOptions options =
       practice::ParseStartOptions(win32::ProgramArguments());

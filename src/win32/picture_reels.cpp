@@ -28,8 +28,11 @@ int StripSymbol(int reel, int picture) {
 }
 
 UniqueImageList CreateStrip(int reel) {
-  UniqueImageList strip(ImageList_Create(kPictureSize.cx, kPictureSize.cy,
-                                         ILC_COLOR24, kStripLength, 0));
+  UniqueImageList strip(CreateImageList(kPictureSize.cx, kPictureSize.cy,
+                                        ILC_COLOR24, kStripLength, 0));
+  if (!strip) {
+    return strip;
+  }
   WindowDc screen(nullptr);
   UniqueMemoryDc dc(CreateCompatibleDC(screen.Get()));
   for (int picture = 1; picture <= kStripLength; ++picture) {
@@ -42,7 +45,7 @@ UniqueImageList CreateStrip(int reel) {
                       StripSymbol(reel, picture),
                       StripSymbol(reel, picture + 1)});
     }
-    ImageList_Add(strip.Get(), bitmap.Get(), nullptr);
+    AddToImageList(strip.Get(), bitmap.Get());
   }
   return strip;
 }
@@ -55,7 +58,7 @@ std::array<int, game::ReelAnimation::kReelCount>
 CountPictures(const std::array<UniqueImageList, 3> &strips) {
   std::array<int, game::ReelAnimation::kReelCount> counts{};
   for (std::size_t reel = 0; reel < strips.size(); ++reel) {
-    counts[reel] = ImageList_GetImageCount(strips[reel].Get());
+    counts[reel] = CountImageListPictures(strips[reel].Get());
   }
   return counts;
 }
@@ -66,7 +69,7 @@ void StretchPicture(HIMAGELIST strip, int index, HDC target,
   UniqueBitmap bitmap(
       CreateCompatibleBitmap(target, kPictureSize.cx, kPictureSize.cy));
   SelectedObject selected(dc.Get(), bitmap.Get());
-  ImageList_Draw(strip, index, dc.Get(), 0, 0, ILD_NORMAL);
+  DrawFromImageList(strip, index, dc.Get(), 0, 0, ILD_NORMAL);
   SetStretchBltMode(target, HALFTONE);
   StretchBlt(target, place.left, place.top, place.right - place.left,
              place.bottom - place.top, dc.Get(), 0, 0, kPictureSize.cx,
@@ -75,29 +78,33 @@ void StretchPicture(HIMAGELIST strip, int index, HDC target,
 
 } // namespace
 
-PictureReels::PictureReels()
-    : strips_(CreateStrips()), animation_(CountPictures(strips_)) {}
-
 int PictureReels::PictureCount(int reel) const {
   if (reel < 1 || reel > game::ReelAnimation::kReelCount) {
     return 0;
   }
-  return ImageList_GetImageCount(
+  return CountImageListPictures(
       strips_[static_cast<std::size_t>(reel - 1)].Get());
 }
 
 void PictureReels::ClickSpin(HWND window) {
-  animation_.ClickSpin();
+  if (!animation_) {
+    strips_ = CreateStrips();
+    animation_.emplace(CountPictures(strips_));
+  }
+  animation_->ClickSpin();
   RunTimers(window);
 }
 
 bool PictureReels::HandleTimer(HWND window, UINT_PTR timerId) {
+  if (!animation_) {
+    return false;
+  }
   if (timerId == kStartTimerId) {
-    animation_.TickStart();
+    animation_->TickStart();
   } else if (timerId >= kFirstSpinTimerId &&
              timerId < kFirstSpinTimerId + game::ReelAnimation::kReelCount) {
     const int reel = static_cast<int>(timerId - kFirstSpinTimerId) + 1;
-    animation_.TickSpin(reel);
+    animation_->TickSpin(reel);
     InvalidateRect(GetDlgItem(window, kImgImage1 + reel - 1), nullptr, FALSE);
   } else {
     return false;
@@ -107,10 +114,10 @@ bool PictureReels::HandleTimer(HWND window, UINT_PTR timerId) {
 }
 
 void PictureReels::RunTimers(HWND window) {
-  RunTimer(window, kStartTimerId, animation_.StartTimer(), startTimer_);
+  RunTimer(window, kStartTimerId, animation_->StartTimer(), startTimer_);
   for (int reel = 1; reel <= game::ReelAnimation::kReelCount; ++reel) {
     RunTimer(window, kFirstSpinTimerId + static_cast<UINT_PTR>(reel - 1),
-             animation_.SpinTimer(reel),
+             animation_->SpinTimer(reel),
              spinTimers_[static_cast<std::size_t>(reel - 1)]);
   }
 }
@@ -130,13 +137,13 @@ void PictureReels::RunTimer(HWND window, UINT_PTR timerId,
 }
 
 void PictureReels::Draw(int reel, const DRAWITEMSTRUCT &item) const {
-  const std::optional<int> shown = animation_.ShownPicture(reel);
-  const int count = PictureCount(reel);
-  if (!shown || *shown < 1 || *shown > count) {
+  // Zero while the reel still shows the window's reel picture.
+  const int shown = animation_ ? animation_->ShownPicture(reel).value_or(0) : 0;
+  if (shown < 1 || shown > PictureCount(reel)) {
     DrawReelWindow(item.hDC, item.rcItem, kLayoutReelWindow);
     return;
   }
-  StretchPicture(strips_[static_cast<std::size_t>(reel - 1)].Get(), *shown - 1,
+  StretchPicture(strips_[static_cast<std::size_t>(reel - 1)].Get(), shown - 1,
                  item.hDC, item.rcItem);
 }
 

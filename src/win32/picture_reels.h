@@ -2,26 +2,26 @@
 
 #include "game/reel_animation.h"
 #include "win32/gdi_handles.h"
+#include "win32/image_list_functions.h"
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace slots::win32 {
 
 // An image list holds its pictures in GDI bitmaps.
 using UniqueImageList =
-    UniqueHandle<HIMAGELIST, ImageList_Destroy, HandleKind::Gdi>;
+    UniqueHandle<HIMAGELIST, DestroyImageList, HandleKind::Gdi>;
 
 // The picture reels imgImage(1..3) behind "Spin": one strip of reel-window
 // pictures per reel in an image list (imlImages), the animation, and the
-// window timers (tmrStart, tmrSpin) it asks for.
+// window timers (tmrStart, tmrSpin) it asks for. The strips are drawn when
+// "Spin" is first pressed, so that opening the card does not wait for them.
 class PictureReels {
 public:
-  PictureReels();
   // Command7 "Spin"; timers run on the given window.
   void ClickSpin(HWND window);
   // True when the timer was one of the reels'.
@@ -41,7 +41,7 @@ private:
                 const game::AnimationTimer &wanted, RunningTimer &running);
 
   std::array<UniqueImageList, game::ReelAnimation::kReelCount> strips_;
-  game::ReelAnimation animation_;
+  std::optional<game::ReelAnimation> animation_;
   RunningTimer startTimer_;
   std::array<RunningTimer, game::ReelAnimation::kReelCount> spinTimers_;
 };

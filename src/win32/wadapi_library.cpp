@@ -1,6 +1,7 @@
 #include "win32/wadapi_library.h"
 
 #include "win32/code_page_text.h"
+#include "win32/module_handle.h"
 
 #include <windows.h>
 
@@ -82,18 +83,6 @@ void __stdcall OnText(const char *text) noexcept {
   DeliverToCallbacks([&](chat::ChatCallbacks &callbacks) {
     callbacks.DapiTextCallback(WideFromLibraryText(text));
   });
-}
-
-struct ModuleDeleter {
-  void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-using ModuleHandle =
-    std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;
-
-template <typename Function>
-Function FindExport(HMODULE module, const char *name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void *>(GetProcAddress(module, name)));
 }
 
 class WadapiLibrary final : public chat::ChatLibrary {

@@ -9,7 +9,8 @@ set_target_properties(card_ui_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY
 target_include_directories(card_ui_tests PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(card_ui_tests PRIVATE
   UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
-  STANDIN_WADAPI_DLL=L"$<TARGET_FILE_NAME:standin_wadapi>")
+  STANDIN_WADAPI_DLL=L"$<TARGET_FILE_NAME:standin_wadapi>"
+  PLANTED_LIBRARY_DLL=L"$<TARGET_FILE_NAME:planted_library>")
 # The portable core reads chat lines in the practice table's tests as the
 # card does.
 target_link_libraries(card_ui_tests PRIVATE slots_core gtest gtest_main user32
@@ -23,9 +24,10 @@ add_custom_command(
   OUTPUT ${CARD_UI_PROGRAMS_COPIED}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CARD_UI_FOLDER}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:slotscard>
-          $<TARGET_FILE:standin_wadapi> ${CARD_UI_FOLDER}
+          $<TARGET_FILE:standin_wadapi> $<TARGET_FILE:planted_library>
+          ${CARD_UI_FOLDER}
   COMMAND ${CMAKE_COMMAND} -E touch ${CARD_UI_PROGRAMS_COPIED}
-  DEPENDS slotscard standin_wadapi)
+  DEPENDS slotscard standin_wadapi planted_library)
 add_custom_target(card_ui_programs ALL DEPENDS ${CARD_UI_PROGRAMS_COPIED})
 add_dependencies(card_ui_tests card_ui_programs)
 

@@ -1,0 +1,20 @@
+// A library planted beside the card under a system library's name, for tests
+// only: when anything loads it, it leaves a file "<its own path>.loaded".
+#include <windows.h>
+
+#include <string>
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason != DLL_PROCESS_ATTACH)
+    return TRUE;
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(instance, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH)
+    return TRUE;
+  const std::wstring marker = std::wstring(path, length) + L".loaded";
+  HANDLE file = CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE)
+    CloseHandle(file);
+  return TRUE;
+}
