@@ -12,9 +12,9 @@ target_compile_definitions(card_ui_tests PRIVATE
   STANDIN_WADAPI_DLL=L"$<TARGET_FILE_NAME:standin_wadapi>"
   PLANTED_LIBRARY_DLL=L"$<TARGET_FILE_NAME:planted_library>")
 # The portable core reads chat lines in the practice table's tests as the
-# card does.
-target_link_libraries(card_ui_tests PRIVATE slots_core gtest gtest_main user32
-                      gdi32 shell32 version)
+# card does; screenshots are saved as the card saves its own.
+target_link_libraries(card_ui_tests PRIVATE slots_win32 gtest gtest_main
+                      version)
 target_link_options(card_ui_tests PRIVATE -static -static-libgcc
                     -static-libstdc++)
 

@@ -1,6 +1,7 @@
 #include "card_ui_driver.h"
 
 #include "win32/card_control_ids.h"
+#include "win32/screenshot_file.h"
 
 #include <shellapi.h>
 
@@ -379,38 +380,7 @@ void SaveScreenshot(HWND window, const std::wstring &name) {
 }
 
 void SaveScreenshot(const RECT &rect, const std::wstring &name) {
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  win32::WindowDc screen(nullptr);
-  win32::UniqueMemoryDc copy(CreateCompatibleDC(screen.Get()));
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof(header);
-  header.biWidth = width;
-  header.biHeight = height;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  void *bits = nullptr;
-  win32::UniqueBitmap bitmap(
-      CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO *>(&header),
-                       DIB_RGB_COLORS, &bits, nullptr, 0));
-  {
-    win32::SelectedObject selected(copy.Get(), bitmap.Get());
-    BitBlt(copy.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top,
-           SRCCOPY);
-    GdiFlush();
-  }
-  const DWORD rowBytes = static_cast<DWORD>((width * 3 + 3) & ~3);
-  const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof(file) + sizeof(header);
-  file.bfSize = file.bfOffBits + imageBytes;
-  std::ofstream out(ScreenshotFolder() / (name + L".bmp"),
-                    std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char *>(&file), sizeof(file));
-  out.write(reinterpret_cast<const char *>(&header), sizeof(header));
-  out.write(static_cast<const char *>(bits), imageBytes);
+  win32::SaveScreenAreaAsBitmap(rect, ScreenshotFolder() / (name + L".bmp"));
 }
 
 } // namespace slots::ui_test
