@@ -138,8 +138,23 @@ void CardFolder::AppendChatLine(const std::string &line) {
   WriteChat(lines);
 }
 
+void CardFolder::WriteChatBytes(const std::string &bytes) const {
+  WriteFile("standin_chat.txt", bytes);
+}
+
 void CardFolder::WriteChatStatuses(const std::string &script) const {
   WriteFile("standin_status.txt", script);
+}
+
+void CardFolder::WriteChatCallbacks(const std::string &fault) const {
+  WriteFile("standin_callbacks.txt", fault);
+}
+
+void CardFolder::UseChatLibrary(const std::wstring &libraryFileName) const {
+  // The runtime's copy refuses to overwrite under Wine: make room first.
+  std::filesystem::remove(path_ / kChatLibrary);
+  std::filesystem::copy_file(DriverFolder() / libraryFileName,
+                             path_ / kChatLibrary);
 }
 
 std::vector<std::vector<std::string>> CardFolder::ChatCalls() const {

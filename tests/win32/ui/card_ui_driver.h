@@ -39,9 +39,17 @@ public:
   // The chat client's whole text, lines joined with CR LF.
   void WriteChat(const std::vector<std::string> &lines);
   void AppendChatLine(const std::string &line);
-  // The stand-in's status script, read when the card opens the link: one
-  // status a line, "none" for no status, "6..." for "6" forever.
+  // The chat text exactly as given, whatever bytes it holds.
+  void WriteChatBytes(const std::string &bytes) const;
+  // The stand-in's status script, read when the card opens the link and
+  // again whenever it changes: one status a line, "none" for no status,
+  // "empty" for an empty one, "6..." for "6" forever.
   void WriteChatStatuses(const std::string &script) const;
+  // How the stand-in calls back: "none" (not at all), "text-twice",
+  // "text-null"; an empty word makes it call back as it should.
+  void WriteChatCallbacks(const std::string &fault) const;
+  // Puts this library, from beside the driver, in the place of wadapi.dll.
+  void UseChatLibrary(const std::wstring &libraryFileName) const;
   // What the stand-in recorded: one call per entry, fields split at TABs.
   std::vector<std::vector<std::string>> ChatCalls() const;
   bool HasChatCall(const std::vector<std::string> &call) const;
