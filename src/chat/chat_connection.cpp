@@ -83,10 +83,11 @@ template <typename Request> void ChatConnection::RunRequest(Request request) {
     if (call == kMaxCallsPerRequest ||
         !ClickBudgetAllows(pause_.Now() - started, nextPause))
       break;
+    // "10" repeats at once, but the window still gets to paint and answer
+    // between the calls.
     if (verdict == StatusVerdict::RegisterThenRepeat)
       library_->DapiRegister(applicationName_);
-    else
-      pause_.Pause(kRepeatPause);
+    pause_.Pause(nextPause);
   }
   clickSpent_ += pause_.Now() - started;
 }

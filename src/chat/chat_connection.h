@@ -9,7 +9,8 @@
 namespace slots::chat {
 
 // Waits between repeats of a request the chat client asked to be repeated,
-// and tells the time those waits are measured in.
+// and tells the time those waits are measured in. A pause of zero waits for
+// nothing but still lets the window paint.
 class RepeatPause {
 public:
   virtual ~RepeatPause() = default;

@@ -8,6 +8,8 @@ namespace slots::win32 {
 
 namespace {
 
+constexpr wchar_t kReplacementCharacter = L'\uFFFD';
+
 // In a code page of one byte per character each byte is one UTF-16 unit, so
 // a text needs no measuring pass before it is converted.
 bool SystemCodePageIsSingleByte() {
@@ -54,7 +56,10 @@ std::string SystemCodePageFromWide(std::wstring_view text) {
 std::optional<std::string> ExactSystemCodePageFromWide(std::wstring_view text) {
   if (text.empty())
     return std::string();
-  if (text.size() > static_cast<std::size_t>(INT_MAX))
+  // The replacement character stands for bytes that did not convert when the
+  // text came in: written out again it would name somebody else.
+  if (text.size() > static_cast<std::size_t>(INT_MAX) ||
+      text.find(kReplacementCharacter) != std::wstring_view::npos)
     return std::nullopt;
   // UTF-8 has a form for every character and refuses the used-default flag;
   // only lone surrogates fail there, and those fail the conversion itself.

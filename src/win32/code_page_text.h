@@ -12,7 +12,8 @@ std::wstring WideFromSystemCodePage(std::string_view text);
 std::string SystemCodePageFromWide(std::wstring_view text);
 // Without best-fit substitution: empty when some character has no exact
 // byte form, so a name never turns into another one ("D\u0101ler" would
-// otherwise become "Daler").
+// otherwise become "Daler"), nor when it holds the replacement character
+// that stood in for bytes the code page could not read.
 std::optional<std::string> ExactSystemCodePageFromWide(std::wstring_view text);
 
 } // namespace slots::win32

@@ -28,6 +28,16 @@ TEST_F(ChatConnectionTest, RegistersOnceWhenAskedToThenRepeats) {
   EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), 2);
 }
 
+// Repeating after a registration waits for nothing, but gives the window a
+// moment to paint before each repeat, however long the library asks for it.
+TEST_F(ChatConnectionTest, RepeatsAfterRegisteringWithoutWaitingButPaints) {
+  library.statuses = {L"10", L"10", L"0"};
+  connection.ChatGetAllText();
+  EXPECT_EQ(pause.pauses,
+            (std::vector<std::chrono::milliseconds>{
+                std::chrono::milliseconds(0), std::chrono::milliseconds(0)}));
+}
+
 TEST_F(ChatConnectionTest, RepeatsWhileBusy) {
   library.statuses = {L"6", L"6", L"6", L"0"};
   connection.ChatSend(kPrivateMessageKind, L"Dealer", L"Register me!");

@@ -226,6 +226,9 @@ TEST_F(ChatLinkTest, ANameWithoutAnExactCodePageFormIsNeverSent) {
   // Best fit would send this to "Daler", who is somebody else.
   connection_->ChatSend(2, L"D\u0101ler", L"I hold 1,0,1");
   connection_->ChatSend(2, L"Dealer\U0001F3B0", L"I hold 1,0,1");
+  // Where the code page is UTF-8 this stands for bytes that did not convert
+  // when the name was read from the chat: never the same name again.
+  connection_->ChatSend(2, L"Deal\uFFFDer", L"I hold 1,0,1");
   EXPECT_EQ(RecordedCalls(), std::vector<std::string>{"InitDDE\tslotscard"});
   EXPECT_EQ(connection_->DapiStatus(), L"-1");
 
