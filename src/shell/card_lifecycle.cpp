@@ -111,17 +111,24 @@ StartupResult StartUpCard(chat::ChatConnection &connection,
 void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
                   const game::CardModel &model, WindowPlace place) {
   // The settings first: a chat library that hangs or fails in KillDDE must
-  // not cost the player their options and place.
+  // not cost the player their options and place. One save for all of them,
+  // so a card stopped while saving leaves the old settings or the new ones.
   const game::CardOptions &options = model.options;
-  settings.Write(kFinalSoundKey, SwitchText(options.finalSound));
-  settings.Write(kOnTopKey, SwitchText(options.stayOnTop));
-  settings.Write(kStartSoundKey, SwitchText(options.startSound));
-  settings.Write(kHoldSoundKey, SwitchText(options.holdSound));
-  settings.Write(kMinTrayKey, SwitchText(options.minimizeToTray));
-  settings.Write(kTopEdgeKey, std::to_string(place.top));
-  settings.Write(kLeftEdgeKey, std::to_string(place.left));
-  settings.Write(kOnlyMyMachinekeeperKey,
-                 SwitchText(options.onlyMyMachinekeeper));
+  const IniEntry entries[] = {
+      {std::string(kFinalSoundKey),
+       std::string(SwitchText(options.finalSound))},
+      {std::string(kOnTopKey), std::string(SwitchText(options.stayOnTop))},
+      {std::string(kStartSoundKey),
+       std::string(SwitchText(options.startSound))},
+      {std::string(kHoldSoundKey), std::string(SwitchText(options.holdSound))},
+      {std::string(kMinTrayKey),
+       std::string(SwitchText(options.minimizeToTray))},
+      {std::string(kTopEdgeKey), std::to_string(place.top)},
+      {std::string(kLeftEdgeKey), std::to_string(place.left)},
+      {std::string(kOnlyMyMachinekeeperKey),
+       std::string(SwitchText(options.onlyMyMachinekeeper))},
+  };
+  settings.WriteAll(entries);
   connection.CloseLink();
 }
 

@@ -32,8 +32,8 @@ struct StartupResult {
 StartupResult StartUpCard(chat::ChatConnection &connection,
                           SettingsStore &settings, game::CardModel &model);
 
-// Writes the seven long-standing settings in their order, then "Only My
-// Machinekeeper", and then closes the chat link.
+// Saves the seven long-standing settings in their order, then "Only My
+// Machinekeeper", in one write of the file, and then closes the chat link.
 void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
                   const game::CardModel &model, WindowPlace place);
 

@@ -1,6 +1,6 @@
 #include "shell/ini_file.h"
 
-#include "shell/file_contents.h"
+#include "shell/settings_file_access.h"
 
 #include <algorithm>
 #include <optional>
@@ -193,11 +193,23 @@ std::string PutKeyLine(std::string_view content, std::string_view section,
   return result;
 }
 
+// A file over the size limit is nobody's settings: it reads as nothing, like
+// a file that cannot be read.
+std::optional<std::string> ReadSettingsText(const std::filesystem::path &file,
+                                            SettingsFileAccess &files) {
+  std::optional<std::string> content = files.ReadWholeFile(file);
+  if (content && content->size() > kMaxSettingsFileSize) {
+    return std::nullopt;
+  }
+  return content;
+}
+
 } // namespace
 
 std::string ReadIniValue(std::string_view section, std::string_view key,
-                         const std::filesystem::path &file) {
-  const std::optional<std::string> content = ReadWholeFile(file);
+                         const std::filesystem::path &file,
+                         SettingsFileAccess &files) {
+  const std::optional<std::string> content = ReadSettingsText(file, files);
   if (!content) {
     return std::string();
   }
@@ -207,18 +219,38 @@ std::string ReadIniValue(std::string_view section, std::string_view key,
 }
 
 bool WriteIniValue(std::string_view section, std::string_view key,
-                   std::string_view value, const std::filesystem::path &file) {
-  if (!CanWrite(section, key, value)) {
+                   std::string_view value, const std::filesystem::path &file,
+                   SettingsFileAccess &files) {
+  const IniEntry entry{std::string(key), std::string(value)};
+  return WriteIniValues(section, {&entry, 1}, file, files);
+}
+
+bool WriteIniValues(std::string_view section, std::span<const IniEntry> entries,
+                    const std::filesystem::path &file,
+                    SettingsFileAccess &files) {
+  const bool writable =
+      std::ranges::all_of(entries, [section](const IniEntry &entry) {
+        return CanWrite(section, entry.key, entry.value);
+      });
+  if (!writable) {
     return false;
   }
-  const std::optional<std::string> content = ReadWholeFile(file);
+  std::optional<std::string> content = ReadSettingsText(file, files);
   if (!content) {
     return false;
   }
-  const std::string upperKey = ToCase(TrimBlanks(key), ToUpperAscii);
-  const std::string keyLine = upperKey + "=" + std::string(value);
-  return ReplaceFileAtomically(
-      file, PutKeyLine(*content, TrimBlanks(section), upperKey, keyLine));
+  // Each key goes in as a write of its own would put it, one after another,
+  // but into the text in memory: the file is replaced once.
+  for (const IniEntry &entry : entries) {
+    const std::string upperKey = ToCase(TrimBlanks(entry.key), ToUpperAscii);
+    const std::string keyLine = upperKey + "=" + entry.value;
+    content = PutKeyLine(*content, TrimBlanks(section), upperKey, keyLine);
+  }
+  // A file the card would refuse to read next time is not written.
+  if (content->size() > kMaxSettingsFileSize) {
+    return false;
+  }
+  return files.ReplaceFileAtomically(file, *content);
 }
 
 } // namespace slots::shell

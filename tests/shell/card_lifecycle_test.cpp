@@ -1,7 +1,9 @@
 #include "shell/card_lifecycle.h"
 #include "shell/ini_file.h"
+#include "shell/standard_settings_files.h"
 
 #include "chat/scripted_chat_library.h"
+#include "in_memory_settings_files.h"
 #include "shell_fakes.h"
 #include "temp_folder.h"
 
@@ -29,20 +31,21 @@ protected:
   std::filesystem::path File() const { return folder_.Path() / "slots.ini"; }
   void Store(const std::string &bytes) const { WriteBytes(File(), bytes); }
   std::string Stored() const { return ReadBytes(File()); }
-  std::string ReadKey(std::string_view key) const {
-    return shell::ReadIniValue("Main", key, File());
+  std::string ReadKey(std::string_view key) {
+    return shell::ReadIniValue("Main", key, File(), files_);
   }
 
   StartupResult StartUp() {
-    shell::IniSettingsStore settings(File());
+    shell::IniSettingsStore settings(File(), files_);
     return shell::StartUpCard(connection_, settings, model_);
   }
   void ShutDown(WindowPlace place) {
-    shell::IniSettingsStore settings(File());
+    shell::IniSettingsStore settings(File(), files_);
     shell::ShutDownCard(connection_, settings, model_, place);
   }
 
   TempFolder folder_;
+  shell::StandardSettingsFileAccess files_;
   chat::testing::ScriptedChatLibrary library_;
   chat::testing::NoPause pause_;
   chat::ChatConnection connection_{&library_, L"slotscard", pause_};
@@ -248,18 +251,23 @@ TEST_F(CardLifecycleTest, ShutDownWritesTheKeysInOrderAndClosesTheLink) {
                       "ONLYMYMACHINEKEEPER=1\r\n");
 }
 
-// Counts the keys written while the chat link was still open.
+// Counts the keys saved while the chat link was still open.
 class LinkWatchingSettings final : public shell::SettingsStore {
 public:
   explicit LinkWatchingSettings(const chat::testing::ScriptedChatLibrary &chat)
       : chat_(chat) {}
   std::string Read(std::string_view) override { return {}; }
   void Write(std::string_view, std::string_view) override {
-    writtenBeforeKillDDE += chat_.CountCalls(L"KillDDE") == 0 ? 1 : 0;
+    writtenBeforeKillDDE += LinkOpen() ? 1 : 0;
+  }
+  void WriteAll(std::span<const shell::IniEntry> entries) override {
+    writtenBeforeKillDDE += LinkOpen() ? static_cast<int>(entries.size()) : 0;
   }
   int writtenBeforeKillDDE = 0;
 
 private:
+  bool LinkOpen() const { return chat_.CountCalls(L"KillDDE") == 0; }
+
   const chat::testing::ScriptedChatLibrary &chat_;
 };
 
@@ -271,6 +279,52 @@ TEST_F(CardLifecycleTest, ShutDownSavesEverySettingBeforeTheLinkCloses) {
 
   EXPECT_EQ(settings.writtenBeforeKillDDE, 8);
   EXPECT_EQ(library_.CountCalls(L"KillDDE"), 1);
+}
+
+// A card stopped halfway through saving leaves the old settings or the new,
+// never some of each: shut-down reads the file once and replaces it once.
+TEST_F(CardLifecycleTest, ShutDownSavesAllKeysInOneReplaceOfTheFile) {
+  InMemorySettingsFiles memory;
+  memory.files[File()] = kDefaultsFile;
+  shell::IniSettingsStore settings(File(), memory);
+
+  shell::ShutDownCard(connection_, settings, model_, {.top = 5, .left = 6});
+
+  EXPECT_EQ(memory.reads, 1);
+  EXPECT_EQ(memory.replaces, 1);
+  EXPECT_EQ(shell::ReadIniValue("Main", "Y", File(), memory), "6");
+}
+
+// The one save gives the very bytes the earlier sequence of single writes
+// gave, on a fresh file and on files written by hand.
+TEST_F(CardLifecycleTest, ShutDownWritesTheSameBytesAsOneWritePerKey) {
+  model_.options = {.stayOnTop = false,
+                    .minimizeToTray = true,
+                    .startSound = false,
+                    .holdSound = true,
+                    .finalSound = false,
+                    .onlyMyMachinekeeper = true};
+  const WindowPlace place{.top = -300, .left = 50000};
+  const std::string keyByKey[][2] = {
+      {"FinalSound", "0"}, {"OnTop", "0"},
+      {"StartSound", "0"}, {"HoldSound", "1"},
+      {"MinTray", "1"},    {"X", "-300"},
+      {"Y", "50000"},      {"OnlyMyMachinekeeper", "1"}};
+  for (const std::string before :
+       {"", kDefaultsFile, "; notes\n[main]\nminTray = 0\n\n[Other]\nX=1",
+        "[Main]\r\nX=1\r\n[Main]\r\nY=2\r\nX=3\r\n", "no line break"}) {
+    SCOPED_TRACE(before);
+    InMemorySettingsFiles oneByOne;
+    oneByOne.files[File()] = before;
+    for (const auto &[key, value] : keyByKey) {
+      ASSERT_TRUE(shell::WriteIniValue("Main", key, value, File(), oneByOne));
+    }
+    Store(before);
+
+    ShutDown(place);
+
+    EXPECT_EQ(Stored(), oneByOne.files[File()]);
+  }
 }
 
 TEST_F(CardLifecycleTest, NextStartRestoresTheOptionsAndPlaceOfTheLastRun) {
@@ -302,7 +356,7 @@ TEST_F(CardLifecycleTest, FailedChatLinkStillAppliesTheSettings) {
 
 TEST_F(CardLifecycleTest, NoChatLibraryStillAppliesTheSettings) {
   chat::ChatConnection withoutLibrary(nullptr, L"slotscard", pause_);
-  shell::IniSettingsStore settings(File());
+  shell::IniSettingsStore settings(File(), files_);
   Store("[Main]\r\nMinTray=0\r\n");
 
   const StartupResult result =
@@ -316,7 +370,7 @@ TEST_F(CardLifecycleTest, NoChatLibraryStillAppliesTheSettings) {
 
 TEST_F(CardLifecycleTest, UnwritableFolderGivesDefaultsAndQuietFailures) {
   Store("not a folder");
-  shell::IniSettingsStore settings(File() / "slots.ini");
+  shell::IniSettingsStore settings(File() / "slots.ini", files_);
 
   const StartupResult result =
       shell::StartUpCard(connection_, settings, model_);
