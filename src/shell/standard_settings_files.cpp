@@ -66,17 +66,12 @@ StandardSettingsFileAccess::ReadWholeFile(const fs::path &file) {
   if (!fs::is_regular_file(status)) {
     return std::nullopt;
   }
-  // Asked before reading, so that a huge file is never loaded.
-  const std::uintmax_t size = fs::file_size(file, error);
-  if (error || size > kMaxSettingsFileSize) {
-    return std::nullopt;
-  }
   const FilePointer in(std::fopen(file.string().c_str(), "rb"));
   if (!in) {
     return std::nullopt;
   }
-  // The file may have grown since its size was asked: read one byte past
-  // the limit at most, and refuse it if that byte is there.
+  // A chunk past the limit at most, however large the file: enough to tell
+  // that it is too large, never so much that memory runs short.
   std::string contents;
   std::array<char, 4096> chunk;
   while (contents.size() <= kMaxSettingsFileSize) {

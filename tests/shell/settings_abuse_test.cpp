@@ -6,6 +6,7 @@
 #include "shell/standard_settings_files.h"
 
 #include "chat/scripted_chat_library.h"
+#include "in_memory_settings_files.h"
 #include "ordinary_user_child.h"
 #include "temp_folder.h"
 
@@ -100,6 +101,18 @@ TEST_F(SettingsAbuseTest, FileOver64KBGivesDefaultsAndIsNeverReplaced) {
     EXPECT_TRUE(Stored() == oversized);
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"slots.ini"});
   }
+}
+
+// Whichever way the bytes arrive, the settings code itself holds to the limit.
+TEST_F(SettingsAbuseTest,
+       OversizedTextFromAnyFileAccessIsNeitherReadNorReplaced) {
+  InMemorySettingsFiles memory;
+  memory.files[File()] = AllOffPaddedTo(kMaxSettingsFileSize + 1);
+
+  EXPECT_EQ(shell::ReadIniValue("Main", "OnTop", File(), memory), "");
+  EXPECT_FALSE(shell::WriteIniValue("Main", "OnTop", "1", File(), memory));
+
+  EXPECT_EQ(memory.replaces, 0);
 }
 
 // Else the file would be refused at the next start, settings and all.
