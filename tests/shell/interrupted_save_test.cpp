@@ -41,7 +41,9 @@ const SavedSettings kNew{{.stayOnTop = false,
                           .onlyMyMachinekeeper = true},
                          {.top = -31000, .left = 47000}};
 
-constexpr int kRounds = 300;
+constexpr int kRounds = 200;
+// The kill comes at one of this many evenly spread moments of a round.
+constexpr int kKillMoments = 50;
 
 class InterruptedSaveTest : public ::testing::Test {
 protected:
@@ -58,6 +60,17 @@ protected:
   std::string BytesAfterSaving(const SavedSettings &settings) {
     Save(settings);
     return ReadBytes(File());
+  }
+
+  // How long one whole save takes here, on average over a few.
+  std::chrono::steady_clock::duration TimeOneSave() {
+    constexpr int kSaves = 6;
+    const auto start = std::chrono::steady_clock::now();
+    for (int save = 0; save < kSaves / 2; ++save) {
+      Save(kNew);
+      Save(kOld);
+    }
+    return (std::chrono::steady_clock::now() - start) / kSaves;
   }
 
   // Saves the new settings and the old ones by turns until it is killed.
@@ -84,13 +97,16 @@ TEST_F(InterruptedSaveTest, KilledSaverLeavesTheOldOrTheNewSettingsWhole) {
   WriteBytes(File(), "[Notes]\r\nText=" + std::string(48 * 1024, 'n') + "\r\n");
   const std::string newBytes = BytesAfterSaving(kNew);
   const std::string oldBytes = BytesAfterSaving(kOld);
+  // From the child's start to several saves in, the child's start-up too.
+  const auto killWindow = TimeOneSave() * 3 + std::chrono::milliseconds(2);
   int oldSeen = 0;
   int newSeen = 0;
 
   for (int round = 0; round < kRounds; ++round) {
     const pid_t child = StartSavingChild();
     ASSERT_GT(child, 0);
-    std::this_thread::sleep_for(std::chrono::microseconds(round * 7 % 2000));
+    std::this_thread::sleep_for(killWindow * (round % kKillMoments) /
+                                kKillMoments);
     kill(child, SIGKILL);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
