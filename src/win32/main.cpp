@@ -19,6 +19,7 @@
 #include "win32/pumping_repeat_pause.h"
 #include "win32/scheduled_screenshot.h"
 #include "win32/wave_sound_output.h"
+#include "win32/windows_settings_files.h"
 
 #include <windows.h>
 
@@ -48,8 +49,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   win32::FindFileFolderLister folderLister;
   shell::SoundPlayer sounds(folder, soundOutput, folderLister,
                             std::random_device{}());
-  shell::IniSettingsStore settings(std::filesystem::path(folder) /
-                                   shell::kSettingsFileName);
+  win32::WindowsSettingsFileAccess settingsFiles;
+  shell::IniSettingsStore settings(
+      std::filesystem::path(folder) / shell::kSettingsFileName, settingsFiles);
 
   game::CardModel model;
   win32::CardWindow card(instance, model, {connection, chat, settings, sounds});
