@@ -52,6 +52,15 @@ private:
   bool kept_ = false;
 };
 
+// Windows refuses to move over a read-only file, but Wine does not: asked
+// first, so the file is kept on both.
+bool IsReadOnlyFile(const std::filesystem::path &file) {
+  const DWORD attributes = GetFileAttributesW(file.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool WriteAll(HANDLE file, std::string_view contents) {
   while (!contents.empty()) {
     const DWORD piece =
@@ -110,6 +119,9 @@ WindowsSettingsFileAccess::ReadWholeFile(const std::filesystem::path &file) {
 
 bool WindowsSettingsFileAccess::ReplaceFileAtomically(
     const std::filesystem::path &file, std::string_view contents) {
+  if (IsReadOnlyFile(file)) {
+    return false;
+  }
   const std::uint64_t stamp = stamp_();
   for (int attempt = 0; attempt < shell::kMaxTemporaryNameTries; ++attempt) {
     const std::filesystem::path candidate =
@@ -131,7 +143,6 @@ bool WindowsSettingsFileAccess::ReplaceFileAtomically(
       return false;
     }
     temporary.Close();
-    // A read-only settings file is not replaced: the move fails then.
     if (!MoveFileExW(candidate.c_str(), file.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return false;
