@@ -153,44 +153,42 @@ bool CanWrite(std::string_view section, std::string_view key,
          TrimBlanks(key).front() != '[' && !HasLineBreak(value);
 }
 
-std::string ToCase(std::string_view text, char (*convert)(char)) {
+std::string ToUpperCase(std::string_view text) {
   std::string converted(text);
-  std::ranges::transform(converted, converted.begin(), convert);
+  std::ranges::transform(converted, converted.begin(), ToUpperAscii);
   return converted;
 }
 
-std::string PutKeyLine(std::string_view content, std::string_view section,
-                       std::string_view key, std::string_view keyLine) {
+// Changes the text in place: a save puts several keys into one text.
+void PutKeyLine(std::string &content, std::string_view section,
+                std::string_view key, std::string_view keyLine) {
   const KeyPlace place = FindKey(content, section, key);
-  std::string result;
   if (place.keyLine) {
-    result.append(content.substr(0, place.keyLine->begin));
-    result.append(keyLine);
-    result.append(content.substr(place.keyLine->textEnd));
-    return result;
+    content.replace(place.keyLine->begin,
+                    place.keyLine->textEnd - place.keyLine->begin, keyLine);
+    return;
   }
+  std::string lines;
   if (place.sectionFound) {
     const LineSpan &after = place.lastLineOfSection;
-    result.append(content.substr(0, after.end));
     if (after.textEnd == after.end) {
-      result.append(kNewLineBreak);
+      lines.append(kNewLineBreak);
     }
-    result.append(keyLine);
-    result.append(kNewLineBreak);
-    result.append(content.substr(after.end));
-    return result;
+    lines.append(keyLine);
+    lines.append(kNewLineBreak);
+    content.insert(after.end, lines);
+    return;
   }
-  result.append(content);
-  if (!result.empty() && result.back() != '\n') {
-    result.append(kNewLineBreak);
+  if (!content.empty() && content.back() != '\n') {
+    lines.append(kNewLineBreak);
   }
-  result.append("[");
-  result.append(section);
-  result.append("]");
-  result.append(kNewLineBreak);
-  result.append(keyLine);
-  result.append(kNewLineBreak);
-  return result;
+  lines.append("[");
+  lines.append(section);
+  lines.append("]");
+  lines.append(kNewLineBreak);
+  lines.append(keyLine);
+  lines.append(kNewLineBreak);
+  content.append(lines);
 }
 
 // A file over the size limit is nobody's settings: it reads as nothing, like
@@ -213,8 +211,8 @@ std::string ReadIniValue(std::string_view section, std::string_view key,
   if (!content) {
     return std::string();
   }
-  const KeyPlace place = FindKey(*content, TrimBlanks(section),
-                                 ToCase(TrimBlanks(key), ToLowerAscii));
+  const KeyPlace place =
+      FindKey(*content, TrimBlanks(section), TrimBlanks(key));
   return std::string(WithoutQuotes(place.value).substr(0, kMaxIniValueLength));
 }
 
@@ -242,9 +240,9 @@ bool WriteIniValues(std::string_view section, std::span<const IniEntry> entries,
   // Each key goes in as a write of its own would put it, one after another,
   // but into the text in memory: the file is replaced once.
   for (const IniEntry &entry : entries) {
-    const std::string upperKey = ToCase(TrimBlanks(entry.key), ToUpperAscii);
+    const std::string upperKey = ToUpperCase(TrimBlanks(entry.key));
     const std::string keyLine = upperKey + "=" + entry.value;
-    content = PutKeyLine(*content, TrimBlanks(section), upperKey, keyLine);
+    PutKeyLine(*content, TrimBlanks(section), upperKey, keyLine);
   }
   // A file the card would refuse to read next time is not written.
   if (content->size() > kMaxSettingsFileSize) {

@@ -23,7 +23,7 @@ public:
   bool ReplaceFileAtomically(const std::filesystem::path &file,
                              std::string_view contents) override {
     ++replaces;
-    files[file] = std::string(contents);
+    files[file].assign(contents);
     return true;
   }
 };
