@@ -25,11 +25,6 @@ if ((${#targets[@]} == 0)); then
   done
 fi
 
-# The settings target writes a file at every run: keep it in memory.
-if [[ -d /dev/shm && -w /dev/shm ]]; then
-  export TMPDIR=/dev/shm
-fi
-
 for target in "${targets[@]}"; do
   corpus="build/fuzz/corpus/$target"
   mkdir -p "$corpus"

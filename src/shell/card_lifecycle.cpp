@@ -108,11 +108,10 @@ StartupResult StartUpCard(chat::ChatConnection &connection,
   return result;
 }
 
-void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
-                  const game::CardModel &model, WindowPlace place) {
-  // The settings first: a chat library that hangs or fails in KillDDE must
-  // not cost the player their options and place. One save for all of them,
-  // so a card stopped while saving leaves the old settings or the new ones.
+// One save for all of them, so a card stopped while saving leaves the old
+// settings or the new ones.
+void SaveCardSettings(SettingsStore &settings, const game::CardModel &model,
+                      WindowPlace place) {
   const game::CardOptions &options = model.options;
   const IniEntry entries[] = {
       {std::string(kFinalSoundKey),
@@ -129,6 +128,13 @@ void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
        std::string(SwitchText(options.onlyMyMachinekeeper))},
   };
   settings.WriteAll(entries);
+}
+
+void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
+                  const game::CardModel &model, WindowPlace place) {
+  // The settings first: a chat library that hangs or fails in KillDDE must
+  // not cost the player their options and place.
+  SaveCardSettings(settings, model, place);
   connection.CloseLink();
 }
 

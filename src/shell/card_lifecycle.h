@@ -33,7 +33,11 @@ StartupResult StartUpCard(chat::ChatConnection &connection,
                           SettingsStore &settings, game::CardModel &model);
 
 // Saves the seven long-standing settings in their order, then "Only My
-// Machinekeeper", in one write of the file, and then closes the chat link.
+// Machinekeeper", in one write of the file.
+void SaveCardSettings(SettingsStore &settings, const game::CardModel &model,
+                      WindowPlace place);
+
+// Saves the settings as above, and then closes the chat link.
 void ShutDownCard(chat::ChatConnection &connection, SettingsStore &settings,
                   const game::CardModel &model, WindowPlace place);
 

@@ -328,6 +328,12 @@ void CardWindow::ChangeDpi(int dpi, LPARAM suggestedRect) {
 
 void CardWindow::End(Ending ending) {
   if (actionRunning_) {
+    // The session may end the program as soon as it is answered: the
+    // settings cannot wait for the action to end.
+    if (ending == Ending::SaveSettings) {
+      shell::SaveCardSettings(services_.settings, model_,
+                              OuterTopLeftTwips(window_, dpi_));
+    }
     pendingEnd_ = std::max(pendingEnd_, ending);
     CloseOwnedMessageBoxes(window_);
     return;

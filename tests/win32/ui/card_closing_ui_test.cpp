@@ -46,7 +46,8 @@ TEST(CardClosingUi, ClosingDuringTheRegistrationQuestionAnswersNo) {
   EXPECT_EQ(folder.SettingsLines().size(), 9u);
 }
 
-TEST(CardClosingUi, SessionEndingDuringTheNoticeSavesOnceTheFinalIsOver) {
+TEST(CardClosingUi,
+     SessionEndingDuringTheNoticeSavesAtOnceAndClosesTheLinkAfterTheFinal) {
   CardFolder folder("session_end_during_notice");
   std::vector<std::string> chat = kTableChat;
   chat.push_back("ESP from Ann: FIRST:[1]01[2]02[3]03:");
@@ -69,11 +70,16 @@ TEST(CardClosingUi, SessionEndingDuringTheNoticeSavesOnceTheFinalIsOver) {
   HWND notice = card.WaitForWindowOfCard(kMessageBoxClass, L"Resetting");
   ASSERT_NE(notice, nullptr);
 
-  PostMessageW(card.Window(), WM_ENDSESSION, TRUE, 0);
-  ASSERT_TRUE(WaitFor([&] { return EndsWithKillDDE(folder); }));
-  EXPECT_FALSE(IsWindow(notice));
+  // Windows may end the card as soon as it has answered: the settings are
+  // saved by then.
+  DWORD_PTR answer = 0;
+  ASSERT_NE(SendMessageTimeoutW(card.Window(), WM_ENDSESSION, TRUE, 0,
+                                SMTO_NORMAL, 5000, &answer),
+            0);
   const std::vector<std::string> lines = folder.SettingsLines();
   EXPECT_NE(std::find(lines.begin(), lines.end(), "HOLDSOUND=0"), lines.end());
+  ASSERT_TRUE(WaitFor([&] { return EndsWithKillDDE(folder); }));
+  EXPECT_FALSE(IsWindow(notice));
 
   ASSERT_TRUE(card.Close());
   EXPECT_TRUE(EndsWithKillDDE(folder));
