@@ -12,8 +12,8 @@
 #include "game/final_spin.h"
 #include "game/first_spin.h"
 #include "game/host_lookup.h"
-#include "win32/program_folder.h"
-#include "win32/wadapi_library.h"
+#include "win32/platform/program_folder.h"
+#include "win32/platform/wadapi_library.h"
 
 #include <cstdio>
 #include <cwchar>

@@ -1,8 +1,8 @@
 #include "win32/chat_link_choice.h"
 
 #include "practice/practice_reason.h"
-#include "win32/program_folder.h"
-#include "win32/wadapi_library.h"
+#include "win32/platform/program_folder.h"
+#include "win32/platform/wadapi_library.h"
 
 #include <optional>
 #include <random>

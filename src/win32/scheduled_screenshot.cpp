@@ -1,6 +1,6 @@
 #include "win32/scheduled_screenshot.h"
 
-#include "win32/screenshot_file.h"
+#include "win32/platform/screenshot_file.h"
 
 #include <algorithm>
 #include <chrono>

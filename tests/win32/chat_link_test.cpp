@@ -1,8 +1,8 @@
 // The real loader and the real stdcall callbacks against the stand-in chat
 // library, copied into a scratch folder as the chat client's library.
 #include "chat/chat_connection.h"
-#include "win32/program_folder.h"
-#include "win32/wadapi_library.h"
+#include "win32/platform/program_folder.h"
+#include "win32/platform/wadapi_library.h"
 
 #include <windows.h>
 

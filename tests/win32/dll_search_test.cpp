@@ -1,9 +1,9 @@
 // Libraries dropped beside the card or in the current folder do not run: the
 // system libraries come from the system folder and the chat library's own
 // imports from its folder or the system folder.
-#include "win32/dll_search.h"
-#include "win32/program_folder.h"
-#include "win32/wadapi_library.h"
+#include "win32/platform/dll_search.h"
+#include "win32/platform/program_folder.h"
+#include "win32/platform/wadapi_library.h"
 
 #include <windows.h>
 

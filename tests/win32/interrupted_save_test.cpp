@@ -4,9 +4,9 @@
 // settings code and is terminated at a different moment each round.
 #include "saved_settings_sets.h"
 #include "shell/settings_store.h"
-#include "win32/gdi_handles.h"
-#include "win32/program_folder.h"
-#include "win32/windows_settings_files.h"
+#include "win32/platform/gdi_handles.h"
+#include "win32/platform/program_folder.h"
+#include "win32/platform/windows_settings_files.h"
 
 #include <windows.h>
 

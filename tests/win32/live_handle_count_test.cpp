@@ -1,7 +1,7 @@
 // The handle owners' count of live handles, which long runs read from the
 // card to see that nothing piles up.
-#include "win32/gdi_handles.h"
-#include "win32/live_handle_query.h"
+#include "win32/platform/gdi_handles.h"
+#include "win32/platform/live_handle_query.h"
 
 #include <gtest/gtest.h>
 

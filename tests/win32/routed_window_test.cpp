@@ -1,5 +1,5 @@
 // A failing message handler must not take the window, or the program, down.
-#include "win32/routed_window.h"
+#include "win32/platform/routed_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The settings file through the system's file calls: a save never writes
 // into a file that was there before it, leaves nothing behind when it
 // fails, and a file over 64 KB is neither read nor replaced.
-#include "win32/windows_settings_files.h"
+#include "win32/platform/windows_settings_files.h"
 
 #include "shell/ini_file.h"
 

@@ -2,8 +2,8 @@
 // leave them: missing, empty, a file where the folder should be, a thousand
 // files, and names that only look like wave files.
 #include "shell/sound_player.h"
-#include "win32/folder_lister.h"
-#include "win32/wave_sound_output.h"
+#include "win32/platform/folder_lister.h"
+#include "win32/platform/wave_sound_output.h"
 
 #include <windows.h>
 

@@ -4,8 +4,8 @@
 // event named second, so the test knows that saving is under way.
 #include "saved_settings_sets.h"
 #include "shell/settings_store.h"
-#include "win32/gdi_handles.h"
-#include "win32/windows_settings_files.h"
+#include "win32/platform/gdi_handles.h"
+#include "win32/platform/windows_settings_files.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The card closed, or the session ended, while one of its message boxes is
 // open: the action ends first, then the card shuts down once.
 #include "card_ui_driver.h"
-#include "win32/card_control_ids.h"
+#include "win32/card/card_control_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // A whole game on the real card window against the stand-in chat library.
 #include "card_ui_driver.h"
-#include "win32/card_control_ids.h"
+#include "win32/card/card_control_ids.h"
 
 #include <gtest/gtest.h>
 

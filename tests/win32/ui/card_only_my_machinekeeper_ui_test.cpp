@@ -1,7 +1,7 @@
 // "Only My Machinekeeper" on the real card: chosen in the Options submenu,
 // kept in slots.ini, and strangers' finals passed over.
 #include "card_ui_driver.h"
-#include "win32/card_control_ids.h"
+#include "win32/card/card_control_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "card_resources.h"
 
-#include "win32/live_handle_query.h"
+#include "win32/platform/live_handle_query.h"
 
 #include <psapi.h>
 

@@ -1,7 +1,7 @@
 // slots.ini across runs of the real card, and the chat link's opening and
 // closing as the chat library sees them.
 #include "card_ui_driver.h"
-#include "win32/card_control_ids.h"
+#include "win32/card/card_control_ids.h"
 
 #include <gtest/gtest.h>
 

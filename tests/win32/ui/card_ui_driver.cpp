@@ -1,7 +1,7 @@
 #include "card_ui_driver.h"
 
-#include "win32/card_control_ids.h"
-#include "win32/screenshot_file.h"
+#include "win32/card/card_control_ids.h"
+#include "win32/platform/screenshot_file.h"
 
 #include <shellapi.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "win32/gdi_handles.h"
+#include "win32/platform/gdi_handles.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The card window as it opens: its controls, keyboard order, menu, About
 // box, payout window, topmost state and tray behaviour.
 #include "card_ui_driver.h"
-#include "win32/card_control_ids.h"
+#include "win32/card/card_control_ids.h"
 
 #include <gtest/gtest.h>
 

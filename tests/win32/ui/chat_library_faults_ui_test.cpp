@@ -7,8 +7,8 @@
 #include "card_ui_driver.h"
 #include "practice_table_steps.h"
 
-#include "win32/card_control_ids.h"
-#include "win32/practice_window_ids.h"
+#include "win32/card/card_control_ids.h"
+#include "win32/practice/practice_window_ids.h"
 
 #include <gtest/gtest.h>
 

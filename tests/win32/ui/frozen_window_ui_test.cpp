@@ -2,7 +2,7 @@
 // click holds it for about 2 s in all, and during that time the window
 // still answers messages that other processes send it.
 #include "card_ui_driver.h"
-#include "win32/card_control_ids.h"
+#include "win32/card/card_control_ids.h"
 
 #include <gtest/gtest.h>
 

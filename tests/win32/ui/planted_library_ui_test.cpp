@@ -2,7 +2,7 @@
 // uses (the sound player and the picture lists) never run, even where the
 // system would look beside the program first.
 #include "card_ui_driver.h"
-#include "win32/card_control_ids.h"
+#include "win32/card/card_control_ids.h"
 
 #include <windows.h>
 

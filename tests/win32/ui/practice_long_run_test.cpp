@@ -8,7 +8,7 @@
 #include "practice_table_steps.h"
 
 #include "practice/practice_table_rules.h"
-#include "win32/card_control_ids.h"
+#include "win32/card/card_control_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "practice_table_steps.h"
 
 #include "game/reel_symbols.h"
-#include "win32/card_control_ids.h"
-#include "win32/practice_window_ids.h"
+#include "win32/card/card_control_ids.h"
+#include "win32/practice/practice_window_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "game/reel_symbols.h"
 #include "game/spin_line.h"
 #include "practice/practice_table_rules.h"
-#include "win32/card_control_ids.h"
-#include "win32/practice_window_ids.h"
+#include "win32/card/card_control_ids.h"
+#include "win32/practice/practice_window_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,45 @@
+#include "win32/card/tray_icon.h"
+
+#include "win32/card/card_control_ids.h"
+
+#include <shellapi.h>
+
+#include <cwchar>
+
+namespace slots::win32 {
+namespace {
+
+NOTIFYICONDATAW IconRecord(HWND window) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof(record);
+  record.hWnd = window;
+  record.uID = kTrayIconId;
+  return record;
+}
+
+} // namespace
+
+bool TrayIcon::Add(HWND window, HICON icon) {
+  Remove();
+  NOTIFYICONDATAW record = IconRecord(window);
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record.uCallbackMessage = kTrayCallbackMessage;
+  record.hIcon = icon;
+  wcsncpy(record.szTip, kTrayTip, sizeof(record.szTip) / sizeof(wchar_t) - 1);
+  if (!Shell_NotifyIconW(NIM_ADD, &record)) {
+    return false;
+  }
+  window_ = window;
+  return true;
+}
+
+void TrayIcon::Remove() {
+  if (window_ == nullptr) {
+    return;
+  }
+  NOTIFYICONDATAW record = IconRecord(window_);
+  Shell_NotifyIconW(NIM_DELETE, &record);
+  window_ = nullptr;
+}
+
+} // namespace slots::win32
