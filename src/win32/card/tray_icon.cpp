@@ -1,6 +1,7 @@
 #include "win32/card/tray_icon.h"
 
 #include "win32/card/card_control_ids.h"
+#include "win32/platform/system_library.h"
 
 #include <shellapi.h>
 
@@ -8,6 +9,16 @@
 
 namespace slots::win32 {
 namespace {
+
+// The shell's library is loaded the first time the card goes to the tray,
+// not at every start, and kept until the program ends.
+BOOL NotifyShell(DWORD message, NOTIFYICONDATAW *record) {
+  using NotifyFunction = BOOL(WINAPI *)(DWORD, PNOTIFYICONDATAW);
+  static const ModuleHandle shell = LoadSystemLibrary(L"shell32.dll");
+  static const NotifyFunction notify =
+      FindExport<NotifyFunction>(shell.get(), "Shell_NotifyIconW");
+  return notify != nullptr && notify(message, record);
+}
 
 NOTIFYICONDATAW IconRecord(HWND window) {
   NOTIFYICONDATAW record{};
@@ -26,7 +37,7 @@ bool TrayIcon::Add(HWND window, HICON icon) {
   record.uCallbackMessage = kTrayCallbackMessage;
   record.hIcon = icon;
   wcsncpy(record.szTip, kTrayTip, sizeof(record.szTip) / sizeof(wchar_t) - 1);
-  if (!Shell_NotifyIconW(NIM_ADD, &record)) {
+  if (!NotifyShell(NIM_ADD, &record)) {
     return false;
   }
   window_ = window;
@@ -38,7 +49,7 @@ void TrayIcon::Remove() {
     return;
   }
   NOTIFYICONDATAW record = IconRecord(window_);
-  Shell_NotifyIconW(NIM_DELETE, &record);
+  NotifyShell(NIM_DELETE, &record);
   window_ = nullptr;
 }
 

@@ -1,27 +1,19 @@
 #include "win32/platform/program_arguments.h"
 
-#include <windows.h>
-
-#include <shellapi.h>
-
-#include <memory>
+#include <cstdlib>
 
 namespace slots::win32 {
-namespace {
 
-struct LocalMemoryDeleter {
-  void operator()(LPWSTR *memory) const { LocalFree(memory); }
-};
-
-} // namespace
-
+// The runtime has split the command line already, as Windows splits it, for
+// the program's wide entry point; asking the shell to split it again would
+// load the shell's library at every start.
 std::vector<std::wstring> ProgramArguments() {
-  int count = 0;
-  const std::unique_ptr<LPWSTR, LocalMemoryDeleter> split(
-      CommandLineToArgvW(GetCommandLineW(), &count));
   std::vector<std::wstring> arguments;
-  for (int index = 1; split && index < count; ++index) {
-    arguments.emplace_back(split.get()[index]);
+  wchar_t **split = __wargv;
+  for (int index = 1; split != nullptr && index < __argc; ++index) {
+    if (split[index] != nullptr) {
+      arguments.emplace_back(split[index]);
+    }
   }
   return arguments;
 }
