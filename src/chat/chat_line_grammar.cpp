@@ -1,5 +1,7 @@
 #include "chat/chat_line_grammar.h"
 
+#include <utility>
+
 namespace slots::chat {
 
 namespace {
@@ -31,6 +33,13 @@ ParseReceivedPrivateLine(std::wstring_view line) {
   return ReceivedPrivateLine{
       std::wstring(rest.substr(0, senderEnd)),
       std::wstring(rest.substr(senderEnd + kSpeakerEnd.size()))};
+}
+
+std::wstring AuthorOfLine(std::wstring_view line) {
+  if (auto received = ParseReceivedPrivateLine(line)) {
+    return std::move(received->sender);
+  }
+  return SpeakerOfLine(line);
 }
 
 bool IsSentPrivateLine(std::wstring_view line) {

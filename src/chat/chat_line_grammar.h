@@ -20,6 +20,10 @@ struct ReceivedPrivateLine {
 std::optional<ReceivedPrivateLine>
 ParseReceivedPrivateLine(std::wstring_view line);
 
+// Who said the line: the sender of a received private line, else the
+// speaker of a public one.
+std::wstring AuthorOfLine(std::wstring_view line);
+
 // The player's own private message as the chat client echoes it.
 bool IsSentPrivateLine(std::wstring_view line);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chat/chat_place.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -63,9 +65,15 @@ struct CardModel {
   std::array<ReelLabel, kReelCount> reels;
   std::array<bool, kReelCount> holds{}; // Label8..Label10: red while held
   bool registered = false;              // Label2's tag: "Free Game" used
-  // The whole first-spin line Start showed for the game under way: Final
-  // looks no further back than this line. Forgotten when the game ends.
+  // The whole first-spin line Start showed for the game under way, and where
+  // it stood: Final looks no further back than this line. Forgotten when the
+  // game ends.
   std::optional<std::wstring> firstSpinLine;
+  std::optional<chat::ChatPlace> firstSpinPlace;
+  // The final line Final showed last, and where it stood: a final shown for
+  // one game is never shown again for a later one.
+  std::optional<std::wstring> lastFinalLine;
+  std::optional<chat::ChatPlace> lastFinalPlace;
   StepControls steps;
   CardOptions options;
   PayoutTable payouts;

@@ -16,6 +16,7 @@ void ResetCard(CardModel &model) {
   model.steps.freeGame = true;
   model.registered = false;
   model.firstSpinLine.reset();
+  model.firstSpinPlace.reset();
   model.holds.fill(false);
 }
 

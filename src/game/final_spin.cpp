@@ -1,5 +1,6 @@
 #include "game/final_spin.h"
 
+#include "chat/chat_place.h"
 #include "game/game_line_filters.h"
 #include "game/reel_symbols.h"
 #include "game/spin_line.h"
@@ -12,54 +13,91 @@
 namespace slots::game {
 namespace {
 
-constexpr std::wstring_view kFinalSpinMarker = L"FINAL:";
-constexpr std::wstring_view kFirstSpinMarker = L"FIRST:";
 constexpr std::wstring_view kFinalSpinKeyword = L"FINAL";
 // The credit field starts with two characters that are not the balance.
 constexpr std::size_t kBalanceOffset = 2;
 
 struct FinalSearch {
   std::optional<std::wstring> line;
+  // Where the line stood in the text it was found in.
+  std::optional<chat::ChatPlace> place;
   bool firstSpinMet = false;
 };
 
-// Which first-spin line ends a walk for this game's final.
-struct FirstSpinBound {
+// Which lines end a walk for this game's final.
+struct FinalWalkBounds {
   // The first-spin line Start showed; when there is one, only it ends the
   // walk, and it is never taken for a final.
-  const std::optional<std::wstring> &remembered;
-  // Without a remembered line: whether any spin line holding "FIRST:" ends
-  // it.
+  const std::optional<std::wstring> &firstSpinLine;
+  const std::optional<chat::ChatPlace> &firstSpinPlace;
+  // The final shown for an earlier game: it and everything older belong to
+  // games that are over.
+  const std::optional<std::wstring> &lastFinalLine;
+  const std::optional<chat::ChatPlace> &lastFinalPlace;
+  // Without a remembered first spin: whether any spin line holding "FIRST:"
+  // ends the walk.
   bool anyFirstSpin = false;
 };
 
+// Whether the line `newerLines` lines back from the newest is the remembered
+// one. Where the text still shows the remembered place, newer copies of the
+// same words are other games' lines; elsewhere the words alone tell.
+bool IsRememberedLine(std::wstring_view line, std::size_t newerLines,
+                      const std::optional<std::wstring> &remembered,
+                      std::optional<std::size_t> rememberedAt) {
+  if (!remembered || (rememberedAt && newerLines < *rememberedAt)) {
+    return false;
+  }
+  return line == *remembered;
+}
+
+std::optional<std::size_t>
+NewerLinesThan(const std::optional<chat::ChatPlace> &place,
+               std::wstring_view text) {
+  return place ? place->NewerLinesIn(text) : std::nullopt;
+}
+
 // Walks back from the newest line of a fresh fetch to the newest final line,
-// passing over lines that are no spin lines, but not past the bound: a final
-// older than this game's first spin belongs to an earlier game. A remembered
-// line that occurs more than once bounds the walk at its newest occurrence. A
-// fetch that delivered nothing finds nothing: going on with an earlier walk
-// would only meet lines older than the first spin that walk stopped at. The
-// fetched text goes with the walk; only the line found is kept.
+// passing over lines that are no spin lines, but not past the bounds: a
+// final older than this game's first spin, or the final already shown,
+// belongs to an earlier game. A fetch that delivered nothing finds nothing:
+// going on with an earlier walk would only meet lines older than the first
+// spin that walk stopped at. The fetched text goes with the walk; only the
+// line found and its place are kept.
 FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat,
                                  const chat::LineFilter &isSpinLine,
-                                 const FirstSpinBound &bound) {
+                                 const FinalWalkBounds &bounds) {
   const chat::FetchedChatText chatText = chat.FetchChatText();
   if (chatText.IsEmpty()) {
     return {};
   }
+  const auto firstSpinAt =
+      NewerLinesThan(bounds.firstSpinPlace, chatText.Text());
+  const auto lastFinalAt =
+      NewerLinesThan(bounds.lastFinalPlace, chatText.Text());
   chat::ChatTextReader walk;
+  std::size_t newerLines = 0;
   for (std::wstring_view line = walk.ReadChatLine(chatText.Text());
-       !chat::IsNoMoreLines(line); line = walk.ReadChatLine({})) {
-    const bool isRemembered = bound.remembered && line == *bound.remembered;
-    if (!isRemembered && chat::LineContains(line, kFinalSpinMarker) &&
-        isSpinLine(line)) {
-      return {.line = std::wstring(line)};
+       !chat::IsNoMoreLines(line); line = walk.ReadChatLine({}), ++newerLines) {
+    if (IsRememberedLine(line, newerLines, bounds.lastFinalLine, lastFinalAt)) {
+      return {
+          .line = std::nullopt, .place = std::nullopt, .firstSpinMet = true};
     }
-    const bool isAnyFirstSpin = !bound.remembered && bound.anyFirstSpin &&
-                                chat::LineContains(line, kFirstSpinMarker) &&
-                                isSpinLine(line);
-    if (isRemembered || isAnyFirstSpin) {
-      return {.line = std::nullopt, .firstSpinMet = true};
+    const bool isFirstSpin =
+        bounds.firstSpinLine
+            ? IsRememberedLine(line, newerLines, bounds.firstSpinLine,
+                               firstSpinAt)
+            : bounds.anyFirstSpin &&
+                  chat::LineContains(line, kFirstSpinMarker) &&
+                  isSpinLine(line);
+    if (!isFirstSpin && chat::LineContains(line, kFinalSpinMarker) &&
+        isSpinLine(line)) {
+      return {.line = std::wstring(line),
+              .place = chat::ChatPlace::OfLine(chatText.Text(), newerLines)};
+    }
+    if (isFirstSpin) {
+      return {
+          .line = std::nullopt, .place = std::nullopt, .firstSpinMet = true};
     }
   }
   return {};
@@ -74,6 +112,7 @@ void ShowFinalLine(CardModel &model, std::wstring_view line) {
 }
 
 void EndGame(CardModel &model) {
+  model.firstSpinPlace.reset();
   model.steps.espHolds = false;
   model.steps.final = false;
   model.steps.start = true;
@@ -115,14 +154,16 @@ void Final(CardContext &card) {
   // Without a remembered first spin, the first look stops at any first spin
   // and the second one looks past them all.
   const chat::LineFilter isSpinLine = SpinLinesFrom(model);
-  FinalSearch search = FindCurrentFinalLine(
-      card.chat, isSpinLine,
-      {.remembered = model.firstSpinLine, .anyFirstSpin = true});
+  FinalWalkBounds bounds{.firstSpinLine = model.firstSpinLine,
+                         .firstSpinPlace = model.firstSpinPlace,
+                         .lastFinalLine = model.lastFinalLine,
+                         .lastFinalPlace = model.lastFinalPlace,
+                         .anyFirstSpin = true};
+  FinalSearch search = FindCurrentFinalLine(card.chat, isSpinLine, bounds);
   if (search.firstSpinMet) {
     // The final may have arrived since; look once more in a fresh text.
-    search = FindCurrentFinalLine(
-        card.chat, isSpinLine,
-        {.remembered = model.firstSpinLine, .anyFirstSpin = false});
+    bounds.anyFirstSpin = false;
+    search = FindCurrentFinalLine(card.chat, isSpinLine, bounds);
     if (!search.line) {
       card.dialogs.ShowNotice(std::wstring(kNoFinalTitle),
                               std::wstring(kNoFinalNotice));
@@ -133,6 +174,8 @@ void Final(CardContext &card) {
     return;
   }
   ShowFinalLine(model, *search.line);
+  model.lastFinalLine = std::move(search.line);
+  model.lastFinalPlace = std::move(search.place);
   if (model.options.finalSound) {
     card.sounds.PlayFinalSound(JudgeOutcome(model));
   }

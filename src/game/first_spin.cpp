@@ -1,18 +1,62 @@
 #include "game/first_spin.h"
 
 #include "chat/chat_line_grammar.h"
+#include "chat/chat_place.h"
 #include "game/game_line_filters.h"
 #include "game/payout_table.h"
 #include "game/spin_line.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace slots::game {
 namespace {
 
-constexpr std::wstring_view kFirstSpinMarker = L"FIRST:";
 constexpr std::wstring_view kFirstSpinKeyword = L"FIRST";
+
+// What Start needs of one chat text, from one walk back from its newest line.
+struct StartLines {
+  std::optional<std::wstring_view> payout;
+  std::optional<chat::FoundChatLine> firstSpin;
+  // How many lines of the text are newer than the first spin.
+  std::size_t linesAfterFirstSpin = 0;
+  // A game's final is newer than any first spin: that game is over and the
+  // machinekeeper has not dealt the next one yet.
+  bool gameOver = false;
+};
+
+StartLines FindStartLines(const chat::FetchedChatText &chatText,
+                          const CardModel &model) {
+  StartLines found;
+  if (chatText.IsEmpty()) {
+    return found;
+  }
+  const chat::LineFilter isAnnouncement = AnnouncementsFrom(model);
+  const chat::LineFilter isSpinLine = SpinLinesFrom(model);
+  chat::ChatTextReader walk;
+  std::size_t newerLines = 0;
+  for (std::wstring_view line = walk.ReadChatLine(chatText.Text());
+       !chat::IsNoMoreLines(line); line = walk.ReadChatLine({}), ++newerLines) {
+    if (!found.payout && chat::LineContains(line, kPayoutMarker) &&
+        isAnnouncement(line)) {
+      found.payout = line;
+    }
+    const bool spinSearchDone = found.firstSpin || found.gameOver;
+    if (!spinSearchDone && chat::LineContains(line, kFirstSpinMarker) &&
+        isSpinLine(line)) {
+      found.firstSpin = chat::FoundChatLine{line, walk};
+      found.linesAfterFirstSpin = newerLines;
+    } else if (!spinSearchDone && IsFinalOfAGame(line, isSpinLine)) {
+      found.gameOver = true;
+    }
+    if (found.payout && (found.firstSpin || found.gameOver)) {
+      break;
+    }
+  }
+  return found;
+}
 
 } // namespace
 
@@ -23,24 +67,28 @@ void Start(CardContext &card) {
   }
   // The payout line and the first spin come from one fetch and one walk.
   const chat::FetchedChatText chatText = card.chat.FetchChatText();
-  auto [payout, firstSpin] = chatText.FindNewestLinesWith(
-      {kPayoutMarker, kFirstSpinMarker},
-      {AnnouncementsFrom(model), SpinLinesFrom(model)});
-  if (payout) {
-    ApplyPayoutLine(model, payout->line);
+  StartLines found = FindStartLines(chatText, model);
+  if (found.payout) {
+    ApplyPayoutLine(model, *found.payout);
   }
-  if (!firstSpin) {
+  // A finished game is never opened again, however soon the player asks
+  // for the next one.
+  if (!found.firstSpin || found.gameOver) {
     return;
   }
-  std::wstring_view line = firstSpin->line;
+  std::wstring_view line = found.firstSpin->line;
+  std::size_t linesAfter = found.linesAfterFirstSpin;
   // The player's own echo of the spin: the host's line is the one before.
   if (chat::IsSentPrivateLine(line)) {
-    line = firstSpin->olderLines.ReadChatLine({});
+    line = found.firstSpin->olderLines.ReadChatLine({});
+    ++linesAfter;
   }
   model.firstSpinLine.reset();
+  model.firstSpinPlace.reset();
   if (const auto spin = ParseSpinLine(line, kFirstSpinKeyword)) {
     ShowSpin(model, *spin);
     model.firstSpinLine = std::wstring(line);
+    model.firstSpinPlace = chat::ChatPlace::OfLine(chatText.Text(), linesAfter);
   }
   if (model.options.startSound) {
     card.sounds.PlayStartSound();

@@ -22,11 +22,12 @@ constexpr std::wstring_view kRegistrationMessage = L"Register me!";
 // look like an announcement, and the player's messages must not go there.
 constexpr std::size_t kLongestHostName = 64;
 
-// Fills an empty host box with the speaker of the host's announcement; a
-// filled box is never overwritten.
+// Fills an empty host box with whoever made the host's announcement; a
+// filled box is never overwritten. An announcement made privately names its
+// sender, not "ESP from" and the sender.
 void TakeHostFromLine(CardModel &model, std::wstring_view line) {
   if (model.hostName.empty()) {
-    model.hostName = chat::SpeakerOfLine(line);
+    model.hostName = chat::AuthorOfLine(line);
   }
 }
 
@@ -35,7 +36,7 @@ void TakeHostFromLine(CardModel &model, std::wstring_view line) {
 bool TakeHostFromChat(CardContext &card) {
   const chat::FetchedChatText chatText = card.chat.FetchChatText();
   const auto line = chatText.FindNewestLineWith(kHostMarker);
-  if (!line || chat::SpeakerOfLine(*line).size() > kLongestHostName) {
+  if (!line || chat::AuthorOfLine(*line).size() > kLongestHostName) {
     return false;
   }
   TakeHostFromLine(card.model, *line);

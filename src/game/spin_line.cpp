@@ -48,4 +48,10 @@ void ShowSpin(CardModel &model, const SpinLine &spin) {
   }
 }
 
+bool IsFinalOfAGame(std::wstring_view line,
+                    const chat::LineFilter &isSpinLine) {
+  return chat::LineContains(line, kFinalSpinMarker) &&
+         chat::ParseReceivedPrivateLine(line).has_value() && isSpinLine(line);
+}
+
 } // namespace slots::game

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chat/chat_line_search.h"
 #include "game/card_model.h"
 
 #include <array>
@@ -8,6 +9,9 @@
 #include <string_view>
 
 namespace slots::game {
+
+inline constexpr std::wstring_view kFirstSpinMarker = L"FIRST:";
+inline constexpr std::wstring_view kFinalSpinMarker = L"FINAL:";
 
 // A spin the host sent privately: "ESP from" sender ": " keyword ":" spin
 // field ":" rest.
@@ -23,6 +27,10 @@ struct SpinLine {
 // or when a separator is missing: such a line carries no spin.
 std::optional<SpinLine> ParseSpinLine(std::wstring_view line,
                                       std::wstring_view keyword);
+
+// A game's final: a private line received from whoever deals the card's
+// spins. A public line that mentions "FINAL:" ends no game.
+bool IsFinalOfAGame(std::wstring_view line, const chat::LineFilter &isSpinLine);
 
 // Shows the three codes on reels 1, 2 and 3, in that order.
 void ShowSpin(CardModel &model, const SpinLine &spin);

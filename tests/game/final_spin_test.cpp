@@ -209,12 +209,45 @@ TEST_F(FinalTest, StrayFirstSpinMarkersNewerThanTheFinalDoNotHideIt) {
   ExpectGameEnded();
 }
 
-// The same first spin dealt again word for word bounds the walk at its newer
-// copy: this game's final behind it is not found.
-TEST_F(FinalTest, RememberedFirstSpinCountsAtItsNewestOccurrence) {
-  const std::wstring game1 = FirstSpinLine(L"01", L"02", L"03");
-  PlayFirstSpin(game1);
-  library.SetChat({game1, FinalSpinLine(L"09", L"09", L"09", L"70"), game1});
+// A machinekeeper whose first spins carry nothing unique deals the next game
+// word for word like this one: Start's place in the chat still tells the two
+// apart. Where the chat no longer shows that place, the newer copy bounds the
+// walk and the player gets the notice.
+TEST_F(FinalTest, AlikeFirstSpinsAreToldApartByWhereStartFoundThem) {
+  const std::wstring game = FirstSpinLine(L"01", L"02", L"03");
+  const std::wstring earlier = FinalSpinLine(L"05", L"05", L"05", L"100");
+  const std::wstring payouts = L"Dealer: Payouts:2:2";
+  EnterReadyToStart();
+  library.SetChat({payouts, earlier, payouts, game});
+  Start(card);
+  model.steps = testing::kFinalStep;
+  const CardModel started = model;
+
+  library.SetChat({payouts, earlier, payouts, game, kEchoedHolds,
+                   FinalSpinLine(L"09", L"09", L"09", L"70"), payouts, game});
+  Final(card);
+  EXPECT_EQ(model.credits, L"70");
+  ExpectGameEnded();
+
+  model = started;
+  sounds.finalSounds.clear();
+  library.SetChat({game, FinalSpinLine(L"09", L"09", L"09", L"70"), game});
+  Final(card);
+  ExpectNoticeAndNothingChanged(started);
+}
+
+// Without a first spin to bound the walk, a final the card has shown before
+// is an earlier game's: the player is told to wait instead of seeing it again.
+TEST_F(FinalTest, FinalShownForAnEarlierGameIsNeverShownAgain) {
+  const std::wstring shown = FinalSpinLine(L"09", L"09", L"09", L"70");
+  library.SetChat({FirstSpinLine(L"01", L"02", L"03"), kEchoedHolds, shown});
+  Final(card);
+  ASSERT_EQ(model.credits, L"70");
+
+  EnterFinalStep();
+  sounds.finalSounds.clear();
+  library.SetChat({FirstSpinLine(L"01", L"02", L"03"), kEchoedHolds, shown,
+                   L"Ann: FIRST: nobody's spin", kEchoedHolds});
   const CardModel before = model;
   Final(card);
   ExpectNoticeAndNothingChanged(before);

@@ -145,6 +145,29 @@ TEST_F(StartTest, EmptyDeliveryFindsNoEarlierFirstSpin) {
   EXPECT_EQ(model.steps, kReadyToStart);
 }
 
+// A quick player presses Start before the machinekeeper dealt the next game:
+// the finished game is not opened again. Only a final the card would take
+// counts: a public line or, with only the machinekeeper's lines counting, a
+// stranger's private line mentioning "FINAL:" ends no game.
+TEST_F(StartTest, FinishedGameIsNeverOpenedAgain) {
+  const std::wstring game = FirstSpinLine(L"01", L"02", L"03");
+  const std::wstring holds = L"ESP to Dealer: I hold 1,0,1";
+  library.SetChat({game, holds, L"Dealer: Payouts:2:2",
+                   testing::FinalSpinLine(L"04", L"04", L"04", L"900")});
+  Start(card);
+  ExpectIdleReels();
+  EXPECT_EQ(model.payouts.values[0], L"2");
+  EXPECT_EQ(sounds.startSounds, 0);
+  EXPECT_EQ(model.steps, kReadyToStart);
+
+  model.options.onlyMyMachinekeeper = true;
+  library.SetChat({game, holds, L"Ann: FINAL: what a game",
+                   EspFrom(L"Ann", L"FINAL:R1 04R2 04R3 04:C=900;")});
+  Start(card);
+  EXPECT_EQ(model.reels[0].tag, L"01");
+  ExpectHoldsStepReached();
+}
+
 TEST_F(StartTest, DoesNothingWithoutHostNameOrRegistration) {
   library.SetChat({FirstSpinLine(L"01", L"01", L"01")});
   model.hostName.clear();

@@ -26,10 +26,12 @@ TEST_F(HostLookupTest, GetHostTakesTheSpeakerOfTheNewestAnnouncement) {
   EXPECT_EQ(model.hostName, L"Ann");
 }
 
-TEST_F(HostLookupTest, GetHostTakesAPrivateAnnouncementsWholeFirstPart) {
+TEST_F(HostLookupTest, PrivateAnnouncementNamesItsSenderAsTheHost) {
   library.SetChat({EspFrom(L"Bob", L"Your machinekeeper is Bob")});
-  GetHost(card);
-  EXPECT_EQ(model.hostName, L"ESP from Bob");
+  dialogs.answer = CardDialogs::kAnswerYes;
+  FreeGame(card);
+  EXPECT_EQ(model.hostName, L"Bob");
+  EXPECT_EQ(library.sent.back().user, L"Bob");
 }
 
 TEST_F(HostLookupTest, FilledHostBoxIsNeverOverwritten) {

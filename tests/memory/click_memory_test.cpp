@@ -26,14 +26,14 @@ using testing::FirstSpinLine;
 constexpr std::size_t kChatCharacters = 10 << 20;
 
 // The machinekeeper's lines are the oldest, so every walk covers the whole
-// text.
+// text: a game dealt after the last one's final, its holds sent.
 std::wstring MakeLongChat() {
   std::wstring chat = testing::JoinLines(
       {L"Dealer: Your machinekeeper is Dealer",
        L"Dealer: Amount of credits you get: 250",
        L"Dealer: Payouts:1:2:3:4:5:6:7:8:9:10:11:12:13:14:15:16",
-       FirstSpinLine(L"01", L"02", L"03"), L"ESP to Dealer: I hold 1,0,1",
-       FinalSpinLine(L"01", L"01", L"01", L"250")});
+       FinalSpinLine(L"01", L"01", L"01", L"250"),
+       FirstSpinLine(L"01", L"02", L"03"), L"ESP to Dealer: I hold 1,0,1"});
   while (chat.size() < kChatCharacters)
     chat += L"\r\nAnn: just chatting about the weather, and you?";
   return chat;
@@ -136,8 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
                     m.hostName = L"Dealer";
                     m.steps.final = true;
                   },
-                  Final,
-                  [](const CardModel &m) { return m.credits == L"250"; }}),
+                  Final, [](const CardModel &m) { return m.credits == L"250"; },
+                  2}),
     [](const ::testing::TestParamInfo<ClickCase> &info) {
       return std::string(info.param.name);
     });
