@@ -65,9 +65,9 @@ struct CardModel {
   std::array<ReelLabel, kReelCount> reels;
   std::array<bool, kReelCount> holds{}; // Label8..Label10: red while held
   bool registered = false;              // Label2's tag: "Free Game" used
-  // The whole first-spin line Start showed for the game under way, and where
-  // it stood: Final looks no further back than this line. Forgotten when the
-  // game ends.
+  // The whole line Start opened the game under way at, normally its first
+  // spin, and where it stood: Final looks no further back than this line.
+  // Forgotten when the game ends.
   std::optional<std::wstring> firstSpinLine;
   std::optional<chat::ChatPlace> firstSpinPlace;
   // The final line Final showed last, and where it stood: a final shown for

@@ -72,8 +72,8 @@ void Start(CardContext &card) {
     ApplyPayoutLine(model, *found.payout);
   }
   // A finished game is never opened again, however soon the player asks
-  // for the next one.
-  if (!found.firstSpin || found.gameOver) {
+  // for the next one: its final ended the search for a first spin.
+  if (!found.firstSpin) {
     return;
   }
   std::wstring_view line = found.firstSpin->line;
@@ -83,10 +83,14 @@ void Start(CardContext &card) {
     line = found.firstSpin->olderLines.ReadChatLine({});
     ++linesAfter;
   }
-  model.firstSpinLine.reset();
-  model.firstSpinPlace.reset();
   if (const auto spin = ParseSpinLine(line, kFirstSpinKeyword)) {
     ShowSpin(model, *spin);
+  }
+  // The game opens at this line even when it carried no spin: a final older
+  // than it belongs to an earlier game.
+  model.firstSpinLine.reset();
+  model.firstSpinPlace.reset();
+  if (!chat::IsNoMoreLines(line)) {
     model.firstSpinLine = std::wstring(line);
     model.firstSpinPlace = chat::ChatPlace::OfLine(chatText.Text(), linesAfter);
   }

@@ -12,8 +12,8 @@ bool IsBlank(std::wstring_view text) {
 } // namespace
 
 PracticeChatClient::PracticeChatClient(const PracticeClock &clock,
-                                       std::uint32_t seed, KeeperPace pace)
-    : clock_(clock), keeper_(chat_, seed, pace) {
+                                       std::uint32_t seed, KeeperHabit habit)
+    : clock_(clock), keeper_(chat_, seed, habit) {
   keeper_.OpenTable();
 }
 
@@ -53,7 +53,6 @@ void PracticeChatClient::DapiGetAllText(const std::wstring &) {
   }
   DeliverDueLines();
   callbacks_->DapiTextCallback(chat_.WholeText());
-  keeper_.NoteChatFetched();
   ReportDone();
 }
 

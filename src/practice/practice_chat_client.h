@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chat/chat_library.h"
-#include "practice/keeper_pace.h"
+#include "practice/keeper_habit.h"
 #include "practice/machinekeeper.h"
 #include "practice/practice_chat_text.h"
 #include "practice/practice_clock.h"
@@ -21,7 +21,7 @@ public:
   static constexpr std::wstring_view kPlayerName = L"You";
 
   PracticeChatClient(const PracticeClock &clock, std::uint32_t seed,
-                     KeeperPace pace = kPlayersPace);
+                     KeeperHabit habit = kPromptHabit);
 
   std::int16_t InitDDE(const std::wstring &applicationName,
                        chat::ChatCallbacks &callbacks) override;

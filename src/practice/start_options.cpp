@@ -11,6 +11,7 @@ namespace {
 constexpr std::wstring_view kPracticeFlag = L"--practice";
 constexpr std::wstring_view kSeedFlag = L"--practice-seed";
 constexpr std::wstring_view kPaceFlag = L"--practice-pace";
+constexpr std::wstring_view kKeeperFlag = L"--practice-keeper";
 constexpr std::wstring_view kScreenshotFlag = L"--screenshot-after";
 
 // Digits only, no larger than the limit.
@@ -31,15 +32,21 @@ std::optional<std::uint64_t> ParseCount(std::wstring_view text,
 
 std::optional<KeeperPace> ParsePace(std::wstring_view text) {
   if (text == L"fast") {
-    return kFastPace;
+    return KeeperPace::Fast;
   }
   if (text == L"players") {
-    return kPlayersPace;
+    return KeeperPace::Players;
   }
   return std::nullopt;
 }
 
 } // namespace
+
+KeeperHabit PracticeKeeperHabit(const StartOptions &options) {
+  return options.practicePace == KeeperPace::Fast
+             ? options.practiceKeeper.WithoutWaiting()
+             : options.practiceKeeper;
+}
 
 StartOptions ParseStartOptions(std::span<const std::wstring> arguments) {
   StartOptions options;
@@ -57,6 +64,10 @@ StartOptions ParseStartOptions(std::span<const std::wstring> arguments) {
     } else if (argument == kPaceFlag && hasValue) {
       if (const auto pace = ParsePace(arguments[++index])) {
         options.practicePace = *pace;
+      }
+    } else if (argument == kKeeperFlag && hasValue) {
+      if (const auto habit = FindKeeperHabit(arguments[++index])) {
+        options.practiceKeeper = *habit;
       }
     } else if (argument == kScreenshotFlag && index + 2 < arguments.size()) {
       const auto seconds = ParseCount(

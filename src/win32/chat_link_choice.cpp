@@ -31,7 +31,7 @@ ChatLinkChoice ChooseChatLink(const practice::StartOptions &options,
   if (cause) {
     choice.practiceClient = std::make_unique<practice::PracticeChatClient>(
         clock, options.practiceSeed.value_or(std::random_device{}()),
-        options.practicePace);
+        practice::PracticeKeeperHabit(options));
     choice.practiceReason = practice::PracticeReason(
         *cause, libraryPath.wstring(), ApplicationName() + L".exe");
   }

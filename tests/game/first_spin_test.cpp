@@ -48,11 +48,14 @@ TEST_F(StartTest, RemembersTheWholeFirstSpinLineItShowed) {
   EXPECT_EQ(model.firstSpinLine, shown);
 }
 
-TEST_F(StartTest, RemembersNoLineWhenItShowedNoSpin) {
-  model.firstSpinLine = L"left over";
-  library.SetChat({L"Ann: FIRST:R1 05R2 09R3 14:"});
+// A game opened at a line that carried no spin still ends there: a final
+// older than it is an earlier game's.
+TEST_F(StartTest, RemembersTheLineItOpenedTheGameAtEvenWithoutASpin) {
+  const std::wstring chatter = L"Ann: FIRST:R1 05R2 09R3 14:";
+  library.SetChat({chatter});
   Start(card);
-  EXPECT_FALSE(model.firstSpinLine);
+  EXPECT_EQ(model.firstSpinLine, chatter);
+  ExpectIdleReels();
   ExpectHoldsStepReached();
 }
 

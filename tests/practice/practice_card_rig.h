@@ -28,8 +28,8 @@ public:
 // card program wires them, with a clock the test moves on.
 class PracticeCardRig {
 public:
-  explicit PracticeCardRig(std::uint32_t seed, KeeperPace pace = kPlayersPace)
-      : client(clock, seed, pace) {
+  explicit PracticeCardRig(std::uint32_t seed, KeeperHabit habit = kPromptHabit)
+      : client(clock, seed, habit) {
     connection.OpenLink();
   }
 

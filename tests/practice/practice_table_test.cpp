@@ -32,12 +32,13 @@ void PlayUpToHolds(PracticeCardRig &rig, const Holds &holds) {
   game::EspHolds(rig.card);
 }
 
-// A whole game, Final pressed once the keeper has answered; the next game
-// is dealt as the card fetches the final.
+// A whole game, Final pressed once the keeper has answered, and a wait for
+// the next game to be dealt.
 void PlayGame(PracticeCardRig &rig, const Holds &holds) {
   PlayUpToHolds(rig, holds);
-  rig.Wait(kPlayersPace.thinkingTime);
+  rig.Wait(kPromptHabit.shortestThinking);
   game::Final(rig.card);
+  rig.Wait(kPromptHabit.dealingDelay);
 }
 
 TEST(PracticeTable, CardFindsTheKeeperTheCreditsAndTheTableAtFirstStart) {
@@ -61,7 +62,7 @@ TEST(PracticeTable, KeeperKeepsTheHeldReelsAndPaysByItsTable) {
   PracticeCardRig rig(kSeed);
   rig.RegisterWithFreeGame();
   PlayUpToHolds(rig, {true, false, true});
-  rig.Wait(kPlayersPace.thinkingTime);
+  rig.Wait(kPromptHabit.shortestThinking);
   const PracticeGame game = rig.DealtGame();
   game::Final(rig.card);
 
@@ -78,29 +79,38 @@ TEST(PracticeTable, FinalPressedWhileTheKeeperThinksShowsTheNoticeOnly) {
   PracticeCardRig rig(kSeed);
   rig.RegisterWithFreeGame();
   PlayUpToHolds(rig, {false, false, false});
-  rig.Wait(kPlayersPace.thinkingTime / 2);
+  rig.Wait(kPromptHabit.shortestThinking / 2);
   const game::CardModel before = rig.model;
   game::Final(rig.card);
   EXPECT_EQ(rig.dialogs.notices,
             (std::vector<game::testing::Box>{{L"Resetting", kNoFinalYet}}));
   EXPECT_EQ(rig.model, before);
 
-  rig.Wait(kPlayersPace.thinkingTime / 2);
+  rig.Wait(kPromptHabit.shortestThinking / 2);
   const PracticeGame held = rig.DealtGame();
   game::Final(rig.card);
   EXPECT_EQ(rig.model.reels, ReelsFor(held.finalSpin));
   EXPECT_EQ(rig.dialogs.notices.size(), 1u);
 }
 
-TEST(PracticeTable, KeeperDealsTheNextGameOnceTheCardHasFetchedTheFinal) {
+// Like a real machinekeeper, it does not watch the card: the next game comes
+// a while after the final, fetched or not, and a Start pressed before it
+// changes nothing.
+TEST(PracticeTable, KeeperDealsTheNextGameAWhileAfterItsFinal) {
   PracticeCardRig rig(kSeed);
   rig.RegisterWithFreeGame();
   PlayUpToHolds(rig, {false, true, false});
-  rig.Wait(kPlayersPace.thinkingTime);
-  EXPECT_TRUE(rig.DealtGame().finalSent);
-  rig.Wait(std::chrono::minutes(1));
-  EXPECT_EQ(rig.DealtGame().number, 1);
+  rig.Wait(kPromptHabit.shortestThinking);
+  const PracticeGame held = rig.DealtGame();
+  EXPECT_TRUE(held.finalSent);
   game::Final(rig.card);
+  const game::CardModel finished = rig.model;
+  game::Start(rig.card);
+  EXPECT_EQ(rig.model, finished);
+
+  rig.Wait(kPromptHabit.dealingDelay - std::chrono::milliseconds(1));
+  EXPECT_EQ(rig.DealtGame().number, 1);
+  rig.Wait(std::chrono::milliseconds(1));
   EXPECT_EQ(rig.DealtGame().number, 2);
   game::Start(rig.card);
   EXPECT_EQ(rig.model.reels, ReelsFor(rig.DealtGame().firstSpin));
@@ -110,18 +120,21 @@ TEST(PracticeTable, FinalPressedLongAfterTheKeeperAnsweredStillFindsIt) {
   PracticeCardRig rig(kSeed);
   rig.RegisterWithFreeGame();
   PlayUpToHolds(rig, {false, true, true});
-  // The player looks away; the practice window's timer keeps running.
+  const int heldGame = rig.DealtGame().number;
+  // The player looks away; the practice window's timer keeps running, and
+  // the keeper deals the next game meanwhile.
   for (int second = 0; second < 60; ++second) {
     rig.Wait(std::chrono::seconds(1));
   }
-  const PracticeGame held = rig.DealtGame();
+  ASSERT_EQ(rig.DealtGame().number, heldGame + 1);
+  const PracticeGame held = *rig.client.Keeper().FinishedGame();
   game::Final(rig.card);
   EXPECT_TRUE(rig.dialogs.notices.empty());
   EXPECT_EQ(rig.model.reels, ReelsFor(held.finalSpin));
 }
 
 TEST(PracticeTable, AtTheFastPaceTheKeeperAnswersAtOnceAndKeepsItsOrder) {
-  PracticeCardRig rig(kSeed, kFastPace);
+  PracticeCardRig rig(kSeed, kPromptHabit.WithoutWaiting());
   rig.RegisterWithFreeGame();
   int credits = kStartingCredits;
   for (int number = 1; number <= 3; ++number) {
@@ -153,7 +166,7 @@ TEST(PracticeTable, SecondHoldsInOneGameArePolitelyRefusedAndCostNothing) {
   EXPECT_EQ(rig.DealtGame().holds, first.holds);
   EXPECT_EQ(rig.client.Keeper().Credits(), first.balanceAfter);
 
-  rig.Wait(kPlayersPace.thinkingTime);
+  rig.Wait(kPromptHabit.shortestThinking);
   game::Final(rig.card);
   EXPECT_EQ(rig.model.credits, std::to_wstring(first.balanceAfter));
 }

@@ -1,7 +1,10 @@
-// A thousand seeded games on the practice table through the card's real
-// actions, checked against what the machinekeeper dealt.
+// A thousand seeded games with each machinekeeper habit, through the card's
+// real actions, with a player who presses Start and Final too early and too
+// late. Every spin the card shows must be the one dealt for the game in play,
+// no game may be shown twice, and the balances must add up.
 #include "practice_card_rig.h"
 
+#include "chat/chat_line_grammar.h"
 #include "game/card_reset.h"
 #include "game/final_spin.h"
 #include "game/first_spin.h"
@@ -10,89 +13,213 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
+#include <string>
+#include <tuple>
 
 namespace slots::practice {
+
+void PrintTo(const KeeperHabit &habit, std::ostream *os) {
+  *os << std::string(habit.name.begin(), habit.name.end());
+}
+
 namespace {
 
+using std::chrono::milliseconds;
 using testing::PracticeCardRig;
 using testing::ReelsFor;
 
 constexpr int kGames = 1000;
-// Every seventh game the player presses Final before the keeper answered.
-constexpr int kEarlyFinalEvery = 7;
-// Every fifth game the player looks away for a while before pressing Final.
-constexpr int kLateFinalEvery = 5;
-constexpr std::chrono::seconds kLookingAway{5};
+// How long the player waits before trying a button again.
+constexpr milliseconds kRetryWait{400};
+constexpr int kMostTries = 40;
 
-TEST(PracticeThousandGames, CardShowsEveryDealtGameAndTheBalancesAddUp) {
-  PracticeCardRig rig(20261208);
-  std::mt19937 player(7);
-  std::bernoulli_distribution holdsReel(0.4);
+bool CameFromTheKeeper(const std::optional<std::wstring> &line) {
+  const auto received =
+      line ? chat::ParseReceivedPrivateLine(*line) : std::nullopt;
+  return received && received->sender == Machinekeeper::kName;
+}
 
-  rig.RegisterWithFreeGame();
-  int expectedCredits = kStartingCredits;
-  ASSERT_EQ(rig.model.credits, std::to_wstring(expectedCredits));
-  int earlyFinals = 0;
-  int freshStakes = 0;
+class PracticeThousandGames
+    : public ::testing::TestWithParam<std::tuple<KeeperHabit, bool>> {
+protected:
+  PracticeThousandGames() : rig(20261208, std::get<0>(GetParam())) {
+    rig.model.options.onlyMyMachinekeeper = std::get<1>(GetParam());
+  }
 
-  for (int played = 1; played <= kGames; ++played) {
-    SCOPED_TRACE(played);
-    game::Start(rig.card);
-    const PracticeGame dealt = rig.DealtGame();
-    ASSERT_EQ(rig.model.reels, ReelsFor(dealt.firstSpin));
-    const std::array<game::ReelLabel, kReelCount> firstReels = rig.model.reels;
+  const KeeperHabit &Habit() const { return std::get<0>(GetParam()); }
+  // Others at the table mention the game's markers in public; a card that
+  // takes everyone's lines may open or end a game at such a line, showing
+  // nothing, but never a wrong spin.
+  bool MayTakeOthersLines() const {
+    return Habit().chatty && !rig.model.options.onlyMyMachinekeeper;
+  }
+  // Too soon, about right, or a long while later.
+  milliseconds PlayersDelay(milliseconds expected) {
+    switch (player() % 3) {
+    case 0:
+      return milliseconds(0);
+    case 1:
+      return expected;
+    default:
+      return expected * 2 + milliseconds(player() % 3000);
+    }
+  }
 
-    Holds holds{};
+  void Register() {
+    game::ResetCard(rig.model);
+    // At a busy table the player types the keeper's name.
+    if (Habit().chatty) {
+      rig.model.hostName = std::wstring(Machinekeeper::kName);
+    }
+    rig.RegisterWithFreeGame();
+    ASSERT_EQ(rig.model.hostName, Machinekeeper::kName);
+    balance.reset();
+    // Another's "Amount of credits you get:" may be newer than the keeper's.
+    if (!MayTakeOthersLines()) {
+      ASSERT_EQ(rig.model.credits,
+                std::to_wstring(rig.client.Keeper().Credits()));
+      balance = rig.client.Keeper().Credits();
+    }
+  }
+
+  // Presses Start until a game opens; true when it did.
+  bool OpenGame() {
+    rig.Wait(PlayersDelay(Habit().dealingDelay));
+    for (int tries = 0; tries < kMostTries; ++tries) {
+      const game::CardModel before = rig.model;
+      game::Start(rig.card);
+      if (!rig.model.steps.start) {
+        return true;
+      }
+      // No game dealt yet: nothing but the payout table may change.
+      game::CardModel unchanged = rig.model;
+      unchanged.payouts = before.payouts;
+      unchanged.payoutWindow = before.payoutWindow;
+      EXPECT_EQ(unchanged, before);
+      rig.Wait(kRetryWait);
+    }
+    return false;
+  }
+
+  void CheckFirstSpin() {
+    const PracticeGame &dealt = rig.DealtGame();
+    if (!CameFromTheKeeper(rig.model.firstSpinLine)) {
+      EXPECT_TRUE(MayTakeOthersLines()) << "no first spin shown";
+      return;
+    }
+    EXPECT_EQ(rig.model.reels, ReelsFor(dealt.firstSpin));
+    EXPECT_FALSE(dealt.finalSent) << "a finished game opened again";
+    EXPECT_TRUE(firstSpinsShown.insert(dealt.number).second)
+        << "first spin of game " << dealt.number << " shown twice";
+  }
+
+  void SendHolds() {
     for (int reel = 0; reel < kReelCount; ++reel) {
-      holds[static_cast<std::size_t>(reel)] = holdsReel(player);
-      if (holds[static_cast<std::size_t>(reel)]) {
+      if (player() % 5 < 2) {
         game::ToggleHold(rig.card, reel);
       }
     }
     game::EspHolds(rig.card);
+  }
 
-    if (played % kEarlyFinalEvery == 0) {
+  // Presses Final until the game ends; true when it did.
+  bool EndGame() {
+    rig.Wait(PlayersDelay(Habit().longestThinking));
+    for (int tries = 0; tries < kMostTries; ++tries) {
+      const std::size_t notices = rig.dialogs.notices.size();
       const game::CardModel before = rig.model;
       game::Final(rig.card);
-      ASSERT_EQ(rig.dialogs.notices.size(),
-                static_cast<std::size_t>(++earlyFinals));
-      ASSERT_EQ(rig.model, before);
-    }
-    rig.Wait(kPlayersPace.thinkingTime);
-    if (played % kLateFinalEvery == 0) {
-      rig.Wait(kLookingAway);
-    }
-    // The keeper deals the next game as the card fetches this final.
-    const PracticeGame finished = rig.DealtGame();
-    game::Final(rig.card);
-
-    ASSERT_EQ(finished.number, dealt.number);
-    ASSERT_EQ(finished.holds, holds);
-    ASSERT_EQ(rig.model.reels, ReelsFor(finished.finalSpin));
-    for (std::size_t reel = 0; reel < holds.size(); ++reel) {
-      if (holds[reel]) {
-        ASSERT_EQ(rig.model.reels[reel], firstReels[reel]);
+      if (rig.model.steps.start) {
+        return true;
       }
+      EXPECT_EQ(rig.dialogs.notices.size(), notices + 1);
+      EXPECT_EQ(rig.model, before);
+      rig.Wait(kRetryWait);
     }
-    const int payout = PayoutFor(finished.finalSpin);
-    expectedCredits += payout - kStake;
-    ASSERT_EQ(rig.model.credits, std::to_wstring(expectedCredits));
-    ASSERT_EQ(rig.sounds.finalSounds.back(),
-              payout > 0 ? game::Outcome::Win : game::Outcome::Loss);
-    ASSERT_EQ(rig.model.steps, game::testing::kReadyToStart);
+    return false;
+  }
 
-    if (expectedCredits < kStake) {
-      game::ResetCard(rig.model);
-      rig.RegisterWithFreeGame();
-      expectedCredits = kStartingCredits;
-      ASSERT_EQ(rig.model.credits, std::to_wstring(expectedCredits));
-      ++freshStakes;
+  void CheckFinal(int heldGame) {
+    if (!CameFromTheKeeper(rig.model.lastFinalLine)) {
+      EXPECT_TRUE(MayTakeOthersLines()) << "no final shown";
+      return;
+    }
+    const PracticeGame &played = *rig.client.Keeper().FinishedGame();
+    ASSERT_EQ(played.number, heldGame);
+    ASSERT_TRUE(finalsShown.insert(heldGame).second)
+        << "final of game " << heldGame << " shown twice";
+    EXPECT_EQ(rig.model.reels, ReelsFor(played.finalSpin));
+    EXPECT_EQ(rig.model.credits, std::to_wstring(played.balanceAfter));
+    EXPECT_EQ(rig.sounds.finalSounds.back(), PayoutFor(played.finalSpin) > 0
+                                                 ? game::Outcome::Win
+                                                 : game::Outcome::Loss);
+  }
+
+  PracticeCardRig rig;
+  std::mt19937 player{7};
+  std::set<int> firstSpinsShown;
+  std::set<int> finalsShown;
+  // The balance the card showed last, while every game since was shown.
+  std::optional<int> balance;
+};
+
+TEST_P(PracticeThousandGames, EveryShownSpinIsThisGamesAndBalancesAddUp) {
+  Register();
+  int abandoned = 0;
+  for (int played = 1; played <= kGames; ++played) {
+    SCOPED_TRACE(played);
+    if (rig.client.Keeper().Credits() < kStake) {
+      Register();
+    }
+    ASSERT_TRUE(OpenGame() || MayTakeOthersLines()) << "no game opened";
+    if (rig.model.steps.start) {
+      ++abandoned;
+      continue;
+    }
+    CheckFirstSpin();
+    SendHolds();
+    const PracticeGame held = rig.DealtGame();
+    if (!EndGame()) {
+      // The player does what the notice says: Reset, and Free Game again.
+      ASSERT_TRUE(MayTakeOthersLines()) << "the final never came";
+      ++abandoned;
+      Register();
+      continue;
+    }
+    CheckFinal(held.number);
+    // Each shown balance is the one shown before it, less the stake, plus
+    // what the final spin pays.
+    const bool shown = CameFromTheKeeper(rig.model.lastFinalLine);
+    if (shown && balance) {
+      const PracticeGame &finished = *rig.client.Keeper().FinishedGame();
+      EXPECT_EQ(
+          rig.model.credits,
+          std::to_wstring(*balance - kStake + PayoutFor(finished.finalSpin)));
+    }
+    balance =
+        shown ? std::optional<int>(std::stoi(rig.model.credits)) : std::nullopt;
+    if (::testing::Test::HasFailure()) {
+      return;
     }
   }
-  EXPECT_EQ(earlyFinals, kGames / kEarlyFinalEvery);
-  EXPECT_GT(freshStakes, 0);
+  if (!MayTakeOthersLines()) {
+    EXPECT_EQ(abandoned, 0);
+    EXPECT_EQ(finalsShown.size(), static_cast<std::size_t>(kGames));
+  } else {
+    EXPECT_GT(finalsShown.size(), static_cast<std::size_t>(kGames / 2));
+  }
   EXPECT_LE(rig.client.ChatText().Lines().size(), PracticeChatText::kKeptLines);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Habits, PracticeThousandGames,
+    ::testing::Combine(::testing::ValuesIn(kKeeperHabits), ::testing::Bool()),
+    [](const auto &info) {
+      const std::wstring &name = std::wstring(std::get<0>(info.param).name);
+      return std::string(name.begin(), name.end()) +
+             (std::get<1>(info.param) ? "_OnlyMyMachinekeeper" : "_AnyLine");
+    });
 
 } // namespace
 } // namespace slots::practice

@@ -29,16 +29,21 @@ TEST(StartOptions, PracticeFlagsChooseTheTableAndItsSeed) {
                           .screenshot = std::nullopt}));
 }
 
-TEST(StartOptions, PaceFlagSpeedsUpTheMachinekeeperForTestRuns) {
-  EXPECT_EQ(Parse({L"--practice-pace", L"fast"}).practicePace, kFastPace);
-  EXPECT_EQ(Parse({L"--practice-pace", L"fast", L"--practice-pace", L"players"})
-                .practicePace,
-            kPlayersPace);
-  EXPECT_EQ(Parse({L"--practice", L"--practice-pace", L"fast"}),
+TEST(StartOptions, KeeperHabitAndPaceFlagsChooseHowThePracticeKeeperDeals) {
+  const StartOptions options =
+      Parse({L"--practice-keeper", L"slow", L"--practice-pace", L"fast"});
+  EXPECT_EQ(options.practiceKeeper, kSlowHabit);
+  EXPECT_EQ(PracticeKeeperHabit(options), kSlowHabit.WithoutWaiting());
+  EXPECT_EQ(PracticeKeeperHabit(options).dealingDelay.count(), 0);
+  EXPECT_EQ(PracticeKeeperHabit(Parse({L"--practice-keeper", L"patient"})),
+            kPatientHabit);
+  // A value no habit or pace has leaves the default, and the next flag counts.
+  EXPECT_EQ(Parse({L"--practice-keeper", L"Terse", L"--practice"}),
             (StartOptions{.practice = true,
                           .practiceSeed = std::nullopt,
-                          .screenshot = std::nullopt,
-                          .practicePace = kFastPace}));
+                          .screenshot = std::nullopt}));
+  EXPECT_EQ(Parse({L"--practice-pace", L"quick"}).practicePace,
+            KeeperPace::Players);
 }
 
 TEST(StartOptions, ScreenshotFlagTakesSecondsAndAPath) {
