@@ -112,6 +112,8 @@ std::optional<int> NumberAfter(std::wstring_view line, std::wstring_view prefix,
 // each new line of the machinekeeper must keep.
 class TableLedger {
 public:
+  explicit TableLedger(const KeeperHabit &habit) : habit_(habit) {}
+
   void Read(std::wstring_view line) {
     fuzz::Require(line.find_first_of(L"\r\n") == std::wstring_view::npos);
     fuzz::Require(line.find(L'\0') == std::wstring_view::npos);
@@ -124,12 +126,11 @@ public:
     } else {
       fuzz::Require(line.starts_with(kPlayerSays) ||
                     line.starts_with(kPlayerTells) ||
-                    line.starts_with(kClientSays));
+                    line.starts_with(kClientSays) ||
+                    (habit_.chatty && IsOthersTalk(line)));
     }
   }
 
-  // The lines that follow came out of a fetch of the whole chat by the card.
-  void NoteCardFetched(bool fetched) { cardFetched_ = fetched; }
   std::optional<int> Balance() const { return balance_; }
 
 private:
@@ -142,6 +143,12 @@ private:
     FinalSent,
     Broke
   };
+
+  // Others at a chatty keeper's table talk in public.
+  static bool IsOthersTalk(std::wstring_view line) {
+    return line.starts_with(L"Ava: ") || line.starts_with(L"Bram: ") ||
+           line.starts_with(L"Cleo: ");
+  }
 
   void ReadPlayerMessage(std::wstring_view message) {
     if (step_ == Step::AwaitingHolds) {
@@ -156,9 +163,10 @@ private:
   // introduction with the payout table.
   void ReadKeeperPublicLine(std::wstring_view text) {
     static const std::wstring payouts = PayoutLine();
-    const std::wstring gameIntro = L"Your machinekeeper is Marlowe, game " +
-                                   std::to_wstring(games_ + 1) + L". " +
-                                   payouts;
+    const std::wstring gameIntro =
+        habit_.terse ? L"Your machinekeeper is Marlowe. " + payouts
+                     : L"Your machinekeeper is Marlowe, game " +
+                           std::to_wstring(games_ + 1) + L". " + payouts;
     fuzz::Require(text == gameIntro ||
                   (!balance_ && IsOpeningLine(text, payouts)));
   }
@@ -196,9 +204,13 @@ private:
       fuzz::Require(lastPayout_ == 0);
     } else if (message.starts_with(L"You have run out of credits.")) {
       fuzz::Require(step_ == Step::Broke);
+    } else if (habit_.terse &&
+               message == L"Thank you, but your holds are in already.") {
+      fuzz::Require(step_ == Step::Held || step_ == Step::FinalSent);
     } else if (const auto game =
                    NumberAfter(message, L"Thank you, but your holds for game ",
                                L" are in already.")) {
+      fuzz::Require(!habit_.terse);
       fuzz::Require(step_ == Step::Held || step_ == Step::FinalSent);
       fuzz::Require(*game == games_);
     } else if (message.starts_with(L"Please send your holds")) {
@@ -212,18 +224,20 @@ private:
     }
   }
 
-  // "[1]05[2]09[3]14:game 7": dealt only right after a registration or
-  // when the card has fetched the last final, to a player who can pay the
-  // stake, numbered one after the last.
+  // "[1]05[2]09[3]14:game 7" ("[1]05[2]09[3]14:" when terse): dealt only
+  // right after a registration or after the last final, to a player who can
+  // pay the stake, numbered one after the last.
   void ReadFirst(std::wstring_view rest) {
     const auto reels = ParseSpinField(rest);
     fuzz::Require(reels.has_value());
-    const auto number = NumberAfter(rest.substr(15), L":game ");
-    fuzz::Require(number == games_ + 1);
-    fuzz::Require(step_ == Step::Registered ||
-                  (step_ == Step::FinalSent && cardFetched_));
+    if (habit_.terse) {
+      fuzz::Require(rest.substr(15) == L":");
+    } else {
+      fuzz::Require(NumberAfter(rest.substr(15), L":game ") == games_ + 1);
+    }
+    fuzz::Require(step_ == Step::Registered || step_ == Step::FinalSent);
     fuzz::Require(balance_ >= kStake);
-    games_ = *number;
+    ++games_;
     first_ = *reels;
     step_ = Step::AwaitingHolds;
   }
@@ -245,8 +259,8 @@ private:
     step_ = expected < kStake ? Step::Broke : Step::FinalSent;
   }
 
+  KeeperHabit habit_;
   Step step_ = Step::Unregistered;
-  bool cardFetched_ = false;
   std::optional<int> balance_;
   int games_ = 0;
   int lastPayout_ = 0;
@@ -271,8 +285,10 @@ void RequireReadableChat(const PracticeChatText &chat) {
 
 class TableRun {
 public:
+  // The setup byte picks the habit, whether it waits, and the seed.
   explicit TableRun(std::uint8_t setup)
-      : client_(clock_, setup >> 1, setup % 2 == 0 ? kPlayersPace : kFastPace) {
+      : client_(clock_, setup >> 4, HabitFor(setup)),
+        ledger_(client_.Keeper().Habit()) {
     connection_.OpenLink();
     ReadNewLines();
   }
@@ -311,7 +327,6 @@ public:
       RequireNothingOverdue();
       break;
     case 7:
-      ledger_.NoteCardFetched(linkOpen_);
       Fetch();
       break;
     case 8:
@@ -337,14 +352,21 @@ public:
     // While it thinks, the keeper has settled the held game already; the
     // chat knows the balance from before it.
     const Machinekeeper &keeper = client_.Keeper();
+    const auto &game = keeper.CurrentGame();
+    const bool thinking = game && game->holds && !game->finalSent;
     if (ledger_.Balance()) {
-      fuzz::Require((keeper.NextActionDue()
-                         ? keeper.CurrentGame()->balanceBefore
-                         : keeper.Credits()) == *ledger_.Balance());
+      fuzz::Require((thinking ? game->balanceBefore : keeper.Credits()) ==
+                    *ledger_.Balance());
     }
   }
 
 private:
+  static KeeperHabit HabitFor(std::uint8_t setup) {
+    const KeeperHabit &habit =
+        kKeeperHabits[(setup >> 1) % kKeeperHabits.size()];
+    return setup % 2 == 0 ? habit : habit.WithoutWaiting();
+  }
+
   void TellKeeper(const std::wstring &message) {
     Send(chat::kPrivateMessageKind, std::wstring(Machinekeeper::kName),
          message);
@@ -381,7 +403,6 @@ private:
       ledger_.Read(*line);
     }
     linesRead_ = chat.LinesAdded();
-    ledger_.NoteCardFetched(false);
   }
 
   FuzzClock clock_;

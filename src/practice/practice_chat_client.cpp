@@ -36,6 +36,9 @@ void PracticeChatClient::DapiCommunicate(const std::wstring &,
     return;
   }
   if (kind == chat::kPrivateMessageKind) {
+    // What was due by now is in the chat before the player's message: the
+    // keeper reads it in that order.
+    DeliverDueLines();
     chat_.AddSentPrivateLine(user, text);
     if (user == Machinekeeper::kName) {
       keeper_.HearPrivateMessage(text, clock_.Now());
