@@ -23,4 +23,10 @@ std::wstring PracticeReason(PracticeCause cause, std::wstring_view libraryPath,
   return {};
 }
 
+std::wstring KeeperHabitNote(const KeeperHabit &habit) {
+  return L"Marlowe deals with the " + std::wstring(habit.name) +
+         L" habit (--practice-keeper prompt, patient, slow, terse or "
+         L"chatty).";
+}
+
 } // namespace slots::practice

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "practice/keeper_habit.h"
+
 #include <string>
 #include <string_view>
 
@@ -18,5 +20,8 @@ enum class PracticeCause {
 // table, and where it looked for the chat client's library.
 std::wstring PracticeReason(PracticeCause cause, std::wstring_view libraryPath,
                             std::wstring_view programFileName);
+
+// Which habit the practice machinekeeper plays, and how to choose another.
+std::wstring KeeperHabitNote(const KeeperHabit &habit);
 
 } // namespace slots::practice

@@ -32,8 +32,10 @@ ChatLinkChoice ChooseChatLink(const practice::StartOptions &options,
     choice.practiceClient = std::make_unique<practice::PracticeChatClient>(
         clock, options.practiceSeed.value_or(std::random_device{}()),
         practice::PracticeKeeperHabit(options));
-    choice.practiceReason = practice::PracticeReason(
-        *cause, libraryPath.wstring(), ApplicationName() + L".exe");
+    choice.practiceReason =
+        practice::PracticeReason(*cause, libraryPath.wstring(),
+                                 ApplicationName() + L".exe") +
+        L" " + practice::KeeperHabitNote(options.practiceKeeper);
   }
   return choice;
 }

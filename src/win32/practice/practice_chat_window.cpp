@@ -24,7 +24,7 @@ constexpr UINT kDeliveryIntervalMs = 100;
 constexpr SIZE kClientSize{460, 320};
 constexpr int kMargin = 8;
 constexpr int kGap = 6;
-constexpr int kReasonHeight = 56;
+constexpr int kReasonHeight = 80;
 constexpr int kLineHeight = 24;
 constexpr int kSayButtonWidth = 64;
 

@@ -198,6 +198,66 @@ TEST(PracticeTableUi,
   EXPECT_TRUE(card.HasEnded());
 }
 
+// Machinekeepers with other habits: a patient one deals the next game long
+// after the final, so a Start pressed at once meets only the finished game
+// and must change nothing; a terse one deals lines that repeat word for word.
+class PracticeKeeperHabitUi : public ::testing::TestWithParam<const wchar_t *> {
+};
+
+TEST_P(PracticeKeeperHabitUi, WholeGamesPlayAndStartNeverReplaysAGame) {
+  CardFolder folder("practice_habit", false);
+  CardProcess card(folder, std::wstring(kSeedArguments) +
+                               L" --practice-keeper " + GetParam());
+  HWND practice = WaitForPracticeWindow(card);
+  ASSERT_NE(practice, nullptr);
+  EXPECT_NE(TextOf(GetDlgItem(practice, kPracticeReason))
+                .find(L"with the " + std::wstring(GetParam()) + L" habit"),
+            std::wstring::npos);
+  RegisterWithFreeGame(card);
+  int credits = practice::kStartingCredits;
+  for (std::size_t dealt = 1; dealt <= 3; ++dealt) {
+    SCOPED_TRACE(dealt);
+    ASSERT_TRUE(
+        WaitFor([&] { return CountInChat(practice, L"FIRST:") == dealt; },
+                std::chrono::seconds(20)));
+    const auto first = WaitForSpinLine(practice, L"FIRST", L"");
+    ASSERT_TRUE(first.has_value());
+    ClickButton(card.Control(kCommand1));
+    ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand5)); }));
+    EXPECT_EQ(ReelsShown(card), ReelsNamed(*first));
+
+    const std::size_t finalsBefore = CountInChat(practice, L"FINAL:");
+    ClickButton(card.Control(kCommand5));
+    ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand6)); }));
+    ASSERT_TRUE(WaitFor(
+        [&] { return CountInChat(practice, L"FINAL:") > finalsBefore; }));
+    const auto final = WaitForSpinLine(practice, L"FINAL", L"$(");
+    ASSERT_TRUE(final.has_value());
+    ClickButton(card.Control(kCommand6));
+    ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand1)); }));
+    EXPECT_EQ(ReelsShown(card), ReelsNamed(*final));
+    credits += practice::PayoutFor(CodesOf(*final)) - practice::kStake;
+    EXPECT_EQ(TextOf(card.Control(kLblCredit)), std::to_wstring(credits));
+
+    // Start at once: the patient keeper has not dealt the next game yet.
+    if (CountInChat(practice, L"FIRST:") == dealt) {
+      ClickButton(card.Control(kCommand1));
+      EXPECT_FALSE(WaitFor([&] { return IsEnabled(card.Control(kCommand5)); },
+                           std::chrono::seconds(1)));
+      EXPECT_EQ(ReelsShown(card), ReelsNamed(*final));
+      EXPECT_TRUE(IsEnabled(card.Control(kCommand1)));
+    }
+  }
+  ASSERT_TRUE(card.Close());
+}
+
+INSTANTIATE_TEST_SUITE_P(Habits, PracticeKeeperHabitUi,
+                         ::testing::Values(L"patient", L"terse"),
+                         [](const auto &info) {
+                           const std::wstring name = info.param;
+                           return std::string(name.begin(), name.end());
+                         });
+
 TEST(PracticeTableUi, WithTheChatLibraryThereIsNoPracticeTableUnlessAskedFor) {
   CardFolder folder("practice_not_needed");
   {
