@@ -120,6 +120,25 @@ void PressFinalTooEarly(const CardProcess &card) {
   EXPECT_TRUE(IsEnabled(card.Control(kCommand6)));
 }
 
+// Presses Final as soon as the machinekeeper's answer to the holds shows in
+// its chat: the card shows that final spin. Empty when none came.
+std::optional<game::SpinLine> PressFinalOnceAnswered(const CardProcess &card,
+                                                     HWND practice,
+                                                     std::size_t finalsBefore) {
+  if (!WaitFor(
+          [&] { return CountInChat(practice, L"FINAL:") > finalsBefore; })) {
+    return std::nullopt;
+  }
+  auto final = WaitForSpinLine(practice, L"FINAL", L"$(");
+  if (!final) {
+    return std::nullopt;
+  }
+  ClickButton(card.Control(kCommand6));
+  EXPECT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand1)); }));
+  EXPECT_EQ(ReelsShown(card), ReelsNamed(*final));
+  return final;
+}
+
 TEST(PracticeTableUi,
      CardWithoutTheChatLibraryPlaysWholeGamesOnThePracticeTable) {
   CardFolder folder("practice_games", false);
@@ -174,14 +193,8 @@ TEST(PracticeTableUi,
       PressFinalTooEarly(card);
     }
 
-    // Final as soon as the machinekeeper's answer shows in its chat.
-    ASSERT_TRUE(WaitFor(
-        [&] { return CountInChat(practice, L"FINAL:") > finalsBefore; }));
-    const auto final = WaitForSpinLine(practice, L"FINAL", L"$(");
+    const auto final = PressFinalOnceAnswered(card, practice, finalsBefore);
     ASSERT_TRUE(final.has_value());
-    ClickButton(card.Control(kCommand6));
-    ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand1)); }));
-    EXPECT_EQ(ReelsShown(card), ReelsNamed(*final));
     for (std::size_t reel = 0; reel < holds.size(); ++reel) {
       if (holds[reel]) {
         EXPECT_EQ(final->codes[reel], first->codes[reel]);
@@ -229,13 +242,8 @@ TEST_P(PracticeKeeperHabitUi, WholeGamesPlayAndStartNeverReplaysAGame) {
     const std::size_t finalsBefore = CountInChat(practice, L"FINAL:");
     ClickButton(card.Control(kCommand5));
     ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand6)); }));
-    ASSERT_TRUE(WaitFor(
-        [&] { return CountInChat(practice, L"FINAL:") > finalsBefore; }));
-    const auto final = WaitForSpinLine(practice, L"FINAL", L"$(");
+    const auto final = PressFinalOnceAnswered(card, practice, finalsBefore);
     ASSERT_TRUE(final.has_value());
-    ClickButton(card.Control(kCommand6));
-    ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand1)); }));
-    EXPECT_EQ(ReelsShown(card), ReelsNamed(*final));
     credits += practice::PayoutFor(CodesOf(*final)) - practice::kStake;
     EXPECT_EQ(TextOf(card.Control(kLblCredit)), std::to_wstring(credits));
 
