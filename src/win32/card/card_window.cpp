@@ -11,6 +11,7 @@
 #include "win32/card/card_colours.h"
 #include "win32/card/card_controls_sync.h"
 #include "win32/card/card_icon.h"
+#include "win32/card/card_keys.h"
 #include "win32/card/stay_on_top.h"
 #include "win32/card/window_place.h"
 #include "win32/platform/dpi_scaling.h"
@@ -111,7 +112,17 @@ void CardWindow::ApplyStoredPlace(const shell::StoredPlace &place) {
 }
 
 bool CardWindow::HandleDialogKeys(MSG &message) {
-  return window_ != nullptr && IsDialogMessageW(window_, &message);
+  if (window_ == nullptr) {
+    return false;
+  }
+  const CardKey key = ReadCardKey(window_, message, model_);
+  if (key.command != 0) {
+    // The path of a click: a disabled control takes no key either.
+    const bool isControl = FindCardControlLayout(key.command) != nullptr;
+    OnCommand(key.command, BN_CLICKED,
+              isControl ? controls_.Get(key.command) : nullptr);
+  }
+  return key.used || IsDialogMessageW(window_, &message);
 }
 
 LRESULT CardWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,

@@ -40,8 +40,8 @@ public:
   // the window cannot be created.
   bool Open(int showCommand);
   HWND Window() const { return window_; }
-  // Tab and the space bar between the controls; true when the message was
-  // used.
+  // The card's own keys (see card_keys.h), then Tab and the space bar
+  // between the controls; true when the message was used.
   bool HandleDialogKeys(MSG &message);
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam,
