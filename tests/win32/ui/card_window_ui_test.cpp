@@ -127,6 +127,29 @@ TEST(CardWindowUi, TabVisitsTheEnabledButtonsAndTheHostBoxInOrder) {
   ASSERT_TRUE(card.Close());
 }
 
+// The title bar shows the small icon drawn for the screen's DPI, not a
+// scaled 32-pixel one.
+TEST(CardWindowUi, TitleBarShowsTheIconOfItsDpi) {
+  CardFolder folder("title_bar_icon");
+  CardProcess card(folder);
+  ASSERT_NE(card.Window(), nullptr);
+  auto icon = reinterpret_cast<HICON>(
+      SendMessageW(card.Window(), WM_GETICON, ICON_SMALL, 0));
+  ASSERT_NE(icon, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(icon, &info));
+  const win32::UniqueBitmap colour(info.hbmColor);
+  const win32::UniqueBitmap mask(info.hbmMask);
+  BITMAP bitmap{};
+  GetObjectW(colour.Get(), sizeof(bitmap), &bitmap);
+  EXPECT_EQ(bitmap.bmWidth, MulDiv(16, ScreenDpi(), 96));
+  const RECT outer = ScreenRect(card.Window());
+  SaveScreenshot(RECT{outer.left, outer.top, outer.right,
+                      ClientScreenRect(card.Window()).top},
+                 L"card_title_bar");
+  ASSERT_TRUE(card.Close());
+}
+
 TEST(CardWindowUi, AboutBoxShowsTheSixLines) {
   CardFolder folder("about");
   CardProcess card(folder);
