@@ -14,10 +14,17 @@ namespace {
 
 using namespace slots::win32;
 
+// The card's keyboard focus, or the card itself when the focus is
+// elsewhere (the practice window shares the card's thread).
+HWND CardFocus(const CardProcess &card) {
+  HWND focus = FocusOfThread(card.Window());
+  return focus != nullptr && IsChild(card.Window(), focus) ? focus
+                                                           : card.Window();
+}
+
 // The key goes where the card's keyboard focus is, as a player's would.
 void PressCardKey(const CardProcess &card, WORD key) {
-  HWND focus = FocusOfThread(card.Window());
-  PressKey(focus != nullptr ? focus : card.Window(), key);
+  PressKey(CardFocus(card), key);
   WaitUntilIdle(card.Window());
 }
 
@@ -27,12 +34,13 @@ bool ShowsRed(HWND label) {
 }
 
 void TabTo(const CardProcess &card, int id) {
-  PressKey(card.Window(), VK_TAB);
-  for (int press = 0;
-       press < 8 && FocusOfThread(card.Window()) != card.Control(id); ++press) {
-    PressCardKey(card, VK_TAB);
+  for (int press = 0; press < 8 && CardFocus(card) != card.Control(id);
+       ++press) {
+    const HWND before = CardFocus(card);
+    PressKey(before, VK_TAB);
+    WaitFor([&] { return CardFocus(card) != before; });
   }
-  ASSERT_EQ(FocusOfThread(card.Window()), card.Control(id));
+  ASSERT_EQ(CardFocus(card), card.Control(id));
 }
 
 // Answers a box with Enter: its default button.
@@ -55,7 +63,8 @@ TEST(CardKeysUi, PlaysPracticeGamesWithoutAClick) {
   // Enter in the host box takes the name and moves on; nothing is pressed.
   TabTo(card, kTxtHostname);
   PressCardKey(card, VK_RETURN);
-  EXPECT_EQ(FocusOfThread(card.Window()), card.Control(kCommand1));
+  EXPECT_TRUE(
+      WaitFor([&] { return CardFocus(card) == card.Control(kCommand1); }));
   EXPECT_TRUE(IsEnabled(card.Control(kLabel2)));
 
   PressCardKey(card, VK_RETURN);
@@ -107,6 +116,8 @@ TEST(CardKeysUi, PlaysPracticeGamesWithoutAClick) {
   // In the host box a digit is typed, not a hold.
   TabTo(card, kTxtHostname);
   PressCardKey(card, '3');
+  EXPECT_TRUE(WaitFor(
+      [&] { return TextOf(card.Control(kTxtHostname)).ends_with(L'3'); }));
   EXPECT_FALSE(ShowsRed(card.Control(kLabel10)));
   ASSERT_TRUE(card.Close());
 }
