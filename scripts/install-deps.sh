@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-format clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64
-  xvfb xauth imagemagick unzip
+  xvfb xauth imagemagick unzip locales fonts-ipafont-gothic
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -27,4 +27,11 @@ if ((${#missing[@]} > 0)); then
   DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 elif [[ -n "${needs_update:-}" ]]; then
   apt-get update
+fi
+
+# The Windows tests run once as on a Japanese Windows.
+if ! locale -a | grep -qix 'ja_JP.utf-\?8'; then
+  sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen
 fi

@@ -10,7 +10,7 @@
 #include "win32/card/about_box.h"
 #include "win32/card/card_colours.h"
 #include "win32/card/card_controls_sync.h"
-#include "win32/card/card_icon.h"
+#include "win32/card/card_keys.h"
 #include "win32/card/stay_on_top.h"
 #include "win32/card/window_place.h"
 #include "win32/platform/dpi_scaling.h"
@@ -26,7 +26,6 @@ namespace {
 constexpr DWORD kCardStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kCardExStyle = 0;
-constexpr int kIconSize = 32;
 
 // BN_CLICKED and STN_CLICKED share a code. A label turns the second of two
 // quick clicks into a double click, which is still a click for the player.
@@ -46,9 +45,7 @@ CardWindow::CardWindow(HINSTANCE instance, game::CardModel &model,
     : instance_(instance), model_(model),
       services_(services), context_{model_, services_.chat, dialogs_,
                                     services_.sounds},
-      icon_(CreateCardIcon(kIconSize)),
-      smallIcon_(CreateCardIcon(GetSystemMetrics(SM_CXSMICON))),
-      payout_(instance, [this] { OnPayoutWindowClosed(); }) {}
+      icons_(instance), payout_(instance, [this] { OnPayoutWindowClosed(); }) {}
 
 CardWindow::~CardWindow() {
   tray_.Remove();
@@ -78,10 +75,7 @@ bool CardWindow::Open(int showCommand) {
                  outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  SendMessageW(window_, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(icon_.Get()));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(smallIcon_.Get()));
+  ShowIcons();
   dialogs_.SetOwner(window_);
   controls_.Create(window_, instance_, dpi_);
   Sync();
@@ -111,7 +105,17 @@ void CardWindow::ApplyStoredPlace(const shell::StoredPlace &place) {
 }
 
 bool CardWindow::HandleDialogKeys(MSG &message) {
-  return window_ != nullptr && IsDialogMessageW(window_, &message);
+  if (window_ == nullptr) {
+    return false;
+  }
+  const CardKey key = ReadCardKey(window_, message, model_);
+  if (key.command != 0) {
+    // The path of a click: a disabled control takes no key either.
+    const bool isControl = FindCardControlLayout(key.command) != nullptr;
+    OnCommand(key.command, BN_CLICKED,
+              isControl ? controls_.Get(key.command) : nullptr);
+  }
+  return key.used || IsDialogMessageW(window_, &message);
 }
 
 LRESULT CardWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
@@ -296,7 +300,7 @@ LRESULT CardWindow::ColourStatic(HDC dc, HWND control) {
 // (at log-on it may not be up yet) the card stays on the taskbar.
 void CardWindow::MinimizeToTray() {
   UpdateWindow(window_);
-  if (tray_.Add(window_, icon_.Get())) {
+  if (tray_.Add(window_, icons_.Get(SmallIconSize(dpi_)))) {
     ShowWindow(window_, SW_HIDE);
   }
 }
@@ -323,7 +327,15 @@ void CardWindow::ChangeDpi(int dpi, LPARAM suggestedRect) {
   dpi_ = dpi;
   controls_.ApplyDpi(dpi);
   MoveToSuggestedRect(window_, suggestedRect);
+  ShowIcons();
   Sync();
+}
+
+void CardWindow::ShowIcons() {
+  SendMessageW(window_, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(icons_.Get(BigIconSize(dpi_))));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(icons_.Get(SmallIconSize(dpi_))));
 }
 
 void CardWindow::End(Ending ending) {
@@ -373,7 +385,8 @@ void CardWindow::SyncPayoutWindow() {
     return;
   }
   if (!payout_.Exists()) {
-    payout_.Create(window_, model_.options.stayOnTop, smallIcon_.Get());
+    payout_.Create(window_, model_.options.stayOnTop,
+                   icons_.Get(SmallIconSize(dpi_)));
   }
   payout_.ShowValues(model_.payouts);
   if (model_.payoutWindow == game::PayoutWindowState::Visible) {

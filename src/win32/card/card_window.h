@@ -7,6 +7,7 @@
 #include "shell/settings_store.h"
 #include "shell/sound_player.h"
 #include "win32/card/card_controls.h"
+#include "win32/card/card_icon.h"
 #include "win32/card/message_boxes.h"
 #include "win32/card/options_menu.h"
 #include "win32/card/picture_reels.h"
@@ -40,8 +41,8 @@ public:
   // the window cannot be created.
   bool Open(int showCommand);
   HWND Window() const { return window_; }
-  // Tab and the space bar between the controls; true when the message was
-  // used.
+  // The card's own keys (see card_keys.h), then Tab and the space bar
+  // between the controls; true when the message was used.
   bool HandleDialogKeys(MSG &message);
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam,
@@ -63,6 +64,8 @@ private:
   // ends once the action is over, so no chat request follows KillDDE.
   void End(Ending ending);
   void ChangeDpi(int dpi, LPARAM suggestedRect);
+  // The title bar's and Alt+Tab's icons drawn for the window's DPI.
+  void ShowIcons();
   // Closes the chat link, writes the settings and removes the tray icon,
   // once.
   void SaveAndLetGo();
@@ -88,8 +91,7 @@ private:
   CardControls controls_;
   SolidBrushes brushes_;
   OptionsMenu menu_;
-  UniqueIcon icon_;
-  UniqueIcon smallIcon_;
+  CardIcons icons_;
   TrayIcon tray_;
   PayoutWindow payout_;
   PictureReels pictureReels_;

@@ -47,10 +47,11 @@ void FitCreditLabel(CardControls &controls, const std::wstring &credits) {
     place.left = std::max<LONG>(captionRect.left, clientRight - needed);
   }
 
-  const int captionTextRight =
-      captionRect.left + TextWidth(caption, controls.FontOf(kLabel1),
-                                   CardControlLayout(kLabel1).caption);
-  ShowWindow(caption, place.left < captionTextRight ? SW_HIDE : SW_SHOWNA);
+  // Only a balance that took room on the left hides the caption. A font
+  // whose "Credits:" is wider than its box (a Japanese one, say) is clipped
+  // by the box, as every label is.
+  const bool grewLeft = place.left < controls.LayoutRect(kLblCredit).left;
+  ShowWindow(caption, grewLeft ? SW_HIDE : SW_SHOWNA);
 
   const RECT current = CurrentRectInParent(credit);
   if (!EqualRect(&place, &current)) {

@@ -1,5 +1,6 @@
 #include "win32/card/reel_symbol_art.h"
 
+#include "shell/card_icon_art.h"
 #include "win32/platform/gdi_handles.h"
 
 #include <algorithm>
@@ -209,16 +210,21 @@ void DrawStar(HDC dc, const Grid &grid) {
   Polygon(dc, corners.data(), static_cast<int>(corners.size()));
 }
 
+COLORREF ColourOf(const shell::ArtColour &colour) {
+  return RGB(colour.red, colour.green, colour.blue);
+}
+
 void DrawCherry(HDC dc, const Grid &grid) {
-  DrawLine(dc, grid, 30, 58, 62, 10, RGB(0, 130, 0), OutlineWidth(grid));
-  DrawLine(dc, grid, 68, 62, 62, 10, RGB(0, 130, 0), OutlineWidth(grid));
-  {
-    Paint leaf(dc, RGB(40, 170, 40), RGB(20, 100, 20));
-    FillEllipse(dc, grid, 62, 6, 88, 18);
+  for (const shell::ArtShape &shape : shell::CherryShapes()) {
+    if (shape.kind == shell::ArtShape::Kind::Stroke) {
+      DrawLine(dc, grid, shape.x1, shape.y1, shape.x2, shape.y2,
+               ColourOf(shape.fill), OutlineWidth(grid));
+      continue;
+    }
+    Paint paint(dc, ColourOf(shape.fill), ColourOf(shape.outline),
+                OutlineWidth(grid));
+    FillEllipse(dc, grid, shape.x1, shape.y1, shape.x2, shape.y2);
   }
-  Paint paint(dc, RGB(210, 0, 30), RGB(110, 0, 10), OutlineWidth(grid));
-  FillEllipse(dc, grid, 12, 54, 46, 88);
-  FillEllipse(dc, grid, 52, 58, 86, 92);
 }
 
 } // namespace

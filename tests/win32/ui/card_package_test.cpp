@@ -1,7 +1,8 @@
 // The players' package, unpacked into an empty folder as a player would: the
-// files it must hold, the card's machine type and version, and, where this
-// machine runs 32-bit programs, the unpacked card itself.
+// files it must hold, the card's machine type, version and icon, and, where
+// this machine runs 32-bit programs, the unpacked card itself.
 #include "card_ui_driver.h"
+#include "win32/platform/module_handle.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <fstream>
 #include <set>
+#include <span>
 
 namespace slots::ui_test {
 namespace {
@@ -117,6 +119,47 @@ TEST(CardPackage, CardIsA32BitProgramWithItsVersion) {
   EXPECT_EQ(version.Text(L"ProductVersion"), L"1.4.0");
   EXPECT_FALSE(version.Text(L"FileDescription").empty());
   EXPECT_EQ(version.FileVersion(), 0x0001'0004'0000'0000ull);
+}
+
+std::span<const std::uint8_t> ResourceBytes(HMODULE module, int id,
+                                            const wchar_t *type) {
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
+  HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+  if (loaded == nullptr) {
+    return {};
+  }
+  return {static_cast<const std::uint8_t *>(LockResource(loaded)),
+          SizeofResource(module, found)};
+}
+
+// Explorer shows the first icon group: every size a desktop asks for, each
+// one readable, 256 pixels as PNG.
+TEST(CardPackage, CardCarriesItsIconAtEverySize) {
+  const auto card = UnpackedFolder() / L"slotscard.exe";
+  const win32::ModuleHandle module(LoadLibraryExW(
+      card.c_str(), nullptr,
+      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+  ASSERT_NE(module, nullptr);
+  const auto group = ResourceBytes(module.get(), 1, RT_GROUP_ICON);
+  ASSERT_GE(group.size(), 6u);
+  const std::size_t count = group[4] | group[5] << 8;
+  ASSERT_EQ(group.size(), 6 + 14 * count);
+  std::vector<int> sizes;
+  for (std::size_t entry = 0; entry < count; ++entry) {
+    const std::uint8_t *fields = &group[6 + 14 * entry];
+    const int size = fields[0] == 0 ? 256 : fields[0];
+    sizes.push_back(size);
+    const auto image =
+        ResourceBytes(module.get(), fields[12] | fields[13] << 8, RT_ICON);
+    ASSERT_FALSE(image.empty()) << size;
+    const bool png = image.size() > 8 && image[0] == 0x89 && image[1] == 'P';
+    EXPECT_EQ(png, size == 256) << size;
+    const win32::UniqueIcon icon(CreateIconFromResourceEx(
+        const_cast<std::uint8_t *>(image.data()),
+        static_cast<DWORD>(image.size()), TRUE, 0x00030000, size, size, 0));
+    EXPECT_TRUE(icon) << size;
+  }
+  EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 48, 256}));
 }
 
 TEST(CardPackage, UnpackedCardStartsAndCloses) {

@@ -78,6 +78,13 @@ foreach(dpi 120 144)
     TIMEOUT 900 FIXTURES_REQUIRED card_ui_screenshots)
 endforeach()
 
+# Once as on a Japanese Windows: code page 932 and a Japanese font.
+add_test(NAME win32_card_ui_japanese
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run_japanese.sh ${SLOTS_WINE_ARCH}
+                 $<TARGET_FILE:card_ui_tests>)
+set_tests_properties(win32_card_ui_japanese PROPERTIES
+  TIMEOUT 900 FIXTURES_REQUIRED card_ui_screenshots)
+
 # The driver saves BMP screenshots; turn them into PNG files for viewing.
 find_program(IMAGEMAGICK_CONVERT convert)
 if(IMAGEMAGICK_CONVERT)

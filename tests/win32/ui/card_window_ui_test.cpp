@@ -1,11 +1,14 @@
-// The card window as it opens: its controls, keyboard order, menu, About
-// box, payout window, topmost state and tray behaviour.
+// The card window as it opens: its controls, title bar icon, keyboard order,
+// menu, About box, payout window, topmost state and tray behaviour.
 #include "card_ui_driver.h"
 #include "win32/card/card_control_ids.h"
+#include "win32/platform/module_handle.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace slots::ui_test {
 namespace {
@@ -124,6 +127,92 @@ TEST(CardWindowUi, TabVisitsTheEnabledButtonsAndTheHostBoxInOrder) {
         (static_cast<std::size_t>(start - order.begin()) + step) % order.size();
     EXPECT_EQ(visited[step], order[index]) << "tab press " << step;
   }
+  ASSERT_TRUE(card.Close());
+}
+
+// Top-down 32-bit pixels of a bitmap, alpha in the top byte.
+std::vector<std::uint32_t> PixelsOf(HDC dc, HBITMAP bitmap, SIZE size) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = size.cx;
+  info.bmiHeader.biHeight = -size.cy;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.cx) *
+                                    size.cy);
+  GetDIBits(dc, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info,
+            DIB_RGB_COLORS);
+  return pixels;
+}
+
+std::vector<std::uint32_t> ScreenPixels(const RECT &area) {
+  win32::WindowDc screen(nullptr);
+  const SIZE size{area.right - area.left, area.bottom - area.top};
+  const win32::UniqueBitmap copy(
+      CreateCompatibleBitmap(screen.Get(), size.cx, size.cy));
+  const win32::UniqueMemoryDc dc(CreateCompatibleDC(screen.Get()));
+  {
+    win32::SelectedObject selected(dc.Get(), copy.Get());
+    BitBlt(dc.Get(), 0, 0, size.cx, size.cy, screen.Get(), area.left, area.top,
+           SRCCOPY);
+  }
+  return PixelsOf(dc.Get(), copy.Get(), size);
+}
+
+// Whether every opaque pixel of the icon shows, unscaled, somewhere in the
+// area.
+bool ShowsIconPixels(const RECT &area, const std::vector<std::uint32_t> &icon,
+                     int side) {
+  const std::vector<std::uint32_t> shown = ScreenPixels(area);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  const auto matchesAt = [&](int left, int top) {
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) {
+        const std::uint32_t wanted = icon[y * side + x];
+        const std::uint32_t seen = shown[(top + y) * width + left + x];
+        if (wanted >> 24 == 0xFF && (wanted & 0xFFFFFF) != (seen & 0xFFFFFF)) {
+          return false;
+        }
+      }
+    }
+    return true;
+  };
+  for (int top = 0; top + side <= height; ++top) {
+    for (int left = 0; left + side <= width; ++left) {
+      if (matchesAt(left, top)) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// The title bar shows the small icon the program carries for the screen's
+// DPI, not a smaller one scaled up.
+TEST(CardWindowUi, TitleBarShowsTheIconOfItsDpi) {
+  CardFolder folder("title_bar_icon");
+  CardProcess card(folder);
+  ASSERT_NE(card.Window(), nullptr);
+  const int side = MulDiv(16, ScreenDpi(), 96);
+  const win32::ModuleHandle program(LoadLibraryExW(
+      (folder.Path() / L"slotscard.exe").c_str(), nullptr,
+      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+  const win32::UniqueIcon icon(static_cast<HICON>(LoadImageW(
+      program.get(), MAKEINTRESOURCEW(1), IMAGE_ICON, side, side, 0)));
+  ICONINFO info{};
+  ASSERT_TRUE(icon && GetIconInfo(icon.Get(), &info));
+  const win32::UniqueBitmap colour(info.hbmColor);
+  const win32::UniqueBitmap mask(info.hbmMask);
+  const win32::WindowDc screen(nullptr);
+  const auto pixels = PixelsOf(screen.Get(), colour.Get(), SIZE{side, side});
+
+  const RECT outer = ScreenRect(card.Window());
+  const RECT titleBar{outer.left, outer.top, outer.left + 4 * side,
+                      ClientScreenRect(card.Window()).top};
+  EXPECT_TRUE(ShowsIconPixels(titleBar, pixels, side));
+  SaveScreenshot(RECT{outer.left, outer.top, outer.right, titleBar.bottom},
+                 L"card_title_bar");
   ASSERT_TRUE(card.Close());
 }
 

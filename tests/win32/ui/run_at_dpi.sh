@@ -19,4 +19,4 @@ trap 'wineserver -k || true' EXIT
 "$SLOTS_WINE" cmd /c exit </dev/null >/dev/null 2>&1
 
 SLOTS_UI_SCREENSHOTS="screenshots_${dpi}dpi" "$SLOTS_WINE" "$driver" \
-  --gtest_filter='CardWindowUi.OpensWithEveryControlAtItsPlace:CardWindowUi.PayoutWindowOpensBelowTheCardWithTheDefaultTable:CardGameUi.*'
+  --gtest_filter='CardWindowUi.OpensWithEveryControlAtItsPlace:CardWindowUi.TitleBarShowsTheIconOfItsDpi:CardWindowUi.PayoutWindowOpensBelowTheCardWithTheDefaultTable:CardGameUi.*'
