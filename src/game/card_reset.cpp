@@ -1,5 +1,7 @@
 #include "game/card_reset.h"
 
+#include "game/game_history.h"
+
 namespace slots::game {
 
 void ResetCard(CardModel &model) {
@@ -17,6 +19,14 @@ void ResetCard(CardModel &model) {
   model.registered = false;
   model.firstSpinLine.reset();
   model.holds.fill(false);
+}
+
+void ResetCard(CardContext &card) {
+  if (!card.model.steps.reset) {
+    return;
+  }
+  ResetCard(card.model);
+  RecordCardReset(card);
 }
 
 } // namespace slots::game

@@ -1,6 +1,7 @@
 #include "game/first_spin.h"
 
 #include "chat/chat_line_grammar.h"
+#include "game/game_history.h"
 #include "game/game_line_filters.h"
 #include "game/payout_table.h"
 #include "game/spin_line.h"
@@ -49,6 +50,7 @@ void Start(CardContext &card) {
   model.steps.getHost = false;
   model.steps.hostName = false;
   model.steps.start = false;
+  RecordGameStarted(card);
 }
 
 } // namespace slots::game
