@@ -109,6 +109,7 @@ TEST(GameHistoryUi, ThreePracticeGamesShowInTheHistoryAndSaveAsTheKeptFile) {
       card.WaitForWindowOfCard(kHistoryWindowClass, kHistoryWindowCaption);
   ASSERT_NE(history, nullptr);
   EXPECT_EQ(GetWindow(history, GW_OWNER), nullptr);
+  EXPECT_TRUE(IsTopmost(history)) << "as the card, which stays on top";
   HWND list = GetDlgItem(history, kHistoryList);
   ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
   int wins = 0;

@@ -119,7 +119,7 @@ TEST(CardSettingsUi, CardWorksWithoutTheChatLibrary) {
   }));
   EXPECT_EQ(TextOf(card.Control(kTxtHostname)), L"Marlowe");
   ASSERT_TRUE(card.Close());
-  EXPECT_EQ(folder.SettingsLines().size(), 9u);
+  EXPECT_EQ(folder.SettingsLines().size(), 10u);
 }
 
 } // namespace
