@@ -21,10 +21,10 @@ struct HistoryColumn {
 inline constexpr std::array<HistoryColumn, 10> kHistoryColumns = {{
     {L"Game", 50, LVCFMT_RIGHT},
     {L"Time", 122, LVCFMT_LEFT},
-    {L"Host", 116, LVCFMT_LEFT},
-    {L"First spin", 136, LVCFMT_LEFT},
+    {L"Host", 110, LVCFMT_LEFT},
+    {L"First spin", 128, LVCFMT_LEFT},
     {L"Held", 40, LVCFMT_LEFT},
-    {L"Final spin", 136, LVCFMT_LEFT},
+    {L"Final spin", 128, LVCFMT_LEFT},
     {L"Result", 52, LVCFMT_LEFT},
     {L"Table pays", 78, LVCFMT_RIGHT},
     {L"Balance", 62, LVCFMT_RIGHT},
