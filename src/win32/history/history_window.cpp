@@ -1,12 +1,14 @@
 #include "win32/history/history_window.h"
 
 #include "game/game_history_csv.h"
+#include "shell/history_file.h"
 #include "win32/card/card_control_ids.h"
 #include "win32/card/stay_on_top.h"
 #include "win32/history/history_cells.h"
 #include "win32/history/history_chart.h"
 #include "win32/platform/dpi_scaling.h"
 #include "win32/platform/list_view_class.h"
+#include "win32/platform/program_folder.h"
 #include "win32/platform/save_file_dialog.h"
 #include "win32/platform/window_text.h"
 #include "win32/platform/windows_history_file.h"
@@ -31,6 +33,17 @@ constexpr int kSmallestChartHeight = 120;
 constexpr wchar_t kSuggestedFileName[] = L"game-history.csv";
 
 int Scale(int pixelsAt96, int dpi) { return MulDiv(pixelsAt96, dpi, 96); }
+
+// The file Keep Game History adds to: saving the list over it would drop
+// its games older than those the list holds.
+bool IsKeptHistoryFile(const std::wstring &path) {
+  const std::wstring kept = ProgramFolder() + L"\\" +
+                            std::wstring(shell::kHistoryFileName.begin(),
+                                         shell::kHistoryFileName.end());
+  wchar_t full[MAX_PATH];
+  const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
+  return length > 0 && length < MAX_PATH && lstrcmpiW(full, kept.c_str()) == 0;
+}
 
 UniqueFont CreateWindowFont(int dpi) {
   return UniqueFont(CreateFontW(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
@@ -219,6 +232,13 @@ void HistoryWindow::FillCell(NMHDR *header) {
 void HistoryWindow::SaveAsCsv() {
   const auto path = AskSaveCsvPath(window_, kSuggestedFileName);
   if (!path) {
+    return;
+  }
+  if (IsKeptHistoryFile(*path)) {
+    MessageBoxW(window_,
+                L"The card keeps its history in this file and only adds to "
+                L"it. Please choose another name.",
+                kHistoryWindowCaption, MB_OK | MB_ICONINFORMATION);
     return;
   }
   if (!WriteWholeFile(*path, game::HistoryCsvDocument(history_.Records()))) {

@@ -86,6 +86,36 @@ void SaveThroughTheDialog(const CardProcess &card, HWND history,
   }));
 }
 
+// The dialog asks before replacing the card's own history file, and the card
+// then refuses all the same: the file is only ever added to.
+void TrySavingOverTheKeptFile(const CardProcess &card, HWND history,
+                              const std::filesystem::path &kept) {
+  PostMessageW(GetDlgItem(history, kHistorySaveButton), BM_CLICK, 0, 0);
+  HWND dialog = card.WaitForWindowOfCard(kMessageBoxClass, L"Save As");
+  ASSERT_NE(dialog, nullptr);
+  SendMessageW(FindEditIn(dialog), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(kept.wstring().c_str()));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  HWND replace = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    for (HWND box : card.WindowsOfCard(kMessageBoxClass)) {
+      // Its title is the system's own ("Error" under Wine).
+      if (box != dialog &&
+          MessageBoxText(box).find(L"replace") != std::wstring::npos) {
+        replace = box;
+      }
+    }
+    return replace != nullptr;
+  }));
+  AnswerMessageBox(replace, IDYES);
+  HWND refusal =
+      card.WaitForWindowOfCard(kMessageBoxClass, kHistoryWindowCaption);
+  ASSERT_NE(refusal, nullptr);
+  AnswerMessageBox(refusal, IDOK);
+  ASSERT_TRUE(
+      WaitFor([&] { return card.WindowsOfCard(kMessageBoxClass).empty(); }));
+}
+
 TEST(GameHistoryUi, ThreePracticeGamesShowInTheHistoryAndSaveAsTheKeptFile) {
   CardFolder folder("history_games", false);
   folder.WriteSettings("[Main]\r\nKEEPGAMEHISTORY=1\r\n");
@@ -146,9 +176,12 @@ TEST(GameHistoryUi, ThreePracticeGamesShowInTheHistoryAndSaveAsTheKeptFile) {
                 (best > 0 ? game::SignedNumber(best) : L"none"));
   SaveScreenshot(history, L"history_window");
 
+  const std::filesystem::path keptFile = folder.Path() / "slots-history.csv";
+  const std::string kept = ReadWholeFile(keptFile);
+  TrySavingOverTheKeptFile(card, history, keptFile);
+  EXPECT_EQ(ReadWholeFile(keptFile), kept);
   const std::filesystem::path saved = folder.Path() / "saved history.csv";
   SaveThroughTheDialog(card, history, saved);
-  const std::string kept = ReadWholeFile(folder.Path() / "slots-history.csv");
   EXPECT_EQ(ReadWholeFile(saved), kept);
   EXPECT_TRUE(kept.starts_with("\xEF\xBB\xBFGame,Time,Host,Table,"));
   EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 4);
