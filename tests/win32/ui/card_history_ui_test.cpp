@@ -52,20 +52,19 @@ std::wstring CellText(const CardProcess &card, HWND list, int row, int column) {
   return text;
 }
 
+BOOL CALLBACK TakeVisibleEdit(HWND child, LPARAM result) {
+  wchar_t name[16] = {};
+  GetClassNameW(child, name, 16);
+  if (lstrcmpiW(name, L"Edit") == 0 && IsWindowVisible(child)) {
+    *reinterpret_cast<HWND *>(result) = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 HWND FindEditIn(HWND window) {
   HWND found = nullptr;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM result) -> BOOL {
-        wchar_t name[16] = {};
-        GetClassNameW(child, name, 16);
-        if (lstrcmpiW(name, L"Edit") == 0 && IsWindowVisible(child)) {
-          *reinterpret_cast<HWND *>(result) = child;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumChildWindows(window, TakeVisibleEdit, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
