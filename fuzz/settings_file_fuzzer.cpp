@@ -18,9 +18,9 @@ using namespace slots;
 const std::filesystem::path kFile = "slots.ini";
 
 // The keys shut-down saves, in its order.
-constexpr std::array<const char *, 8> kSavedKeys = {
-    "FinalSound", "OnTop", "StartSound", "HoldSound",
-    "MinTray",    "X",     "Y",          "OnlyMyMachinekeeper"};
+constexpr std::array<const char *, 9> kSavedKeys = {
+    "FinalSound", "OnTop", "StartSound",          "HoldSound",      "MinTray",
+    "X",          "Y",     "OnlyMyMachinekeeper", "KeepGameHistory"};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 

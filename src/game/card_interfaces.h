@@ -7,6 +7,8 @@
 
 namespace slots::game {
 
+class GameHistory;
+
 // Message boxes the game needs; answers are the platform's box results.
 class CardDialogs {
 public:
@@ -39,6 +41,8 @@ struct CardContext {
   chat::ChatLineSearch &chat;
   CardDialogs &dialogs;
   CardSounds &sounds;
+  // Where the actions record each game; none in a card without a history.
+  GameHistory *history = nullptr;
 };
 
 } // namespace slots::game

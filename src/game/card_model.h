@@ -44,6 +44,8 @@ struct CardOptions {
   // Game lines count only when the machinekeeper named in the host box sent
   // them; off, they count from anyone.
   bool onlyMyMachinekeeper = false;
+  // Each game is added to slots-history.csv beside the program as it ends.
+  bool keepGameHistory = false;
   bool operator==(const CardOptions &) const = default;
 };
 

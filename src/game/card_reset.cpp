@@ -1,5 +1,7 @@
 #include "game/card_reset.h"
 
+#include "game/game_history.h"
+
 namespace slots::game {
 
 void ResetCard(CardModel &model) {
@@ -18,6 +20,14 @@ void ResetCard(CardModel &model) {
   model.firstSpinLine.reset();
   model.firstSpinPlace.reset();
   model.holds.fill(false);
+}
+
+void ResetCard(CardContext &card) {
+  if (!card.model.steps.reset) {
+    return;
+  }
+  ResetCard(card.model);
+  RecordCardReset(card);
 }
 
 } // namespace slots::game

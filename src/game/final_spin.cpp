@@ -1,6 +1,7 @@
 #include "game/final_spin.h"
 
 #include "chat/chat_place.h"
+#include "game/game_history.h"
 #include "game/game_line_filters.h"
 #include "game/reel_symbols.h"
 #include "game/spin_line.h"
@@ -179,6 +180,7 @@ void Final(CardContext &card) {
   if (model.options.finalSound) {
     card.sounds.PlayFinalSound(JudgeOutcome(model));
   }
+  RecordFinalShown(card);
   EndGame(model);
 }
 

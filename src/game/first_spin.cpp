@@ -2,6 +2,7 @@
 
 #include "chat/chat_line_grammar.h"
 #include "chat/chat_place.h"
+#include "game/game_history.h"
 #include "game/game_line_filters.h"
 #include "game/payout_table.h"
 #include "game/spin_line.h"
@@ -101,6 +102,7 @@ void Start(CardContext &card) {
   model.steps.getHost = false;
   model.steps.hostName = false;
   model.steps.start = false;
+  RecordGameStarted(card);
 }
 
 } // namespace slots::game

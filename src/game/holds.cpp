@@ -1,6 +1,7 @@
 #include "game/holds.h"
 
 #include "chat/chat_library.h"
+#include "game/game_history.h"
 
 namespace slots::game {
 
@@ -35,6 +36,7 @@ void EspHolds(CardContext &card) {
                                   HoldsMessage(model));
   model.steps.start = false;
   model.steps.final = true;
+  RecordHoldsSent(card);
 }
 
 } // namespace slots::game

@@ -18,6 +18,7 @@ constexpr std::string_view kStartSoundKey = "StartSound";
 constexpr std::string_view kMinTrayKey = "MinTray";
 // Read and written after the seven long-standing keys, which keep their order.
 constexpr std::string_view kOnlyMyMachinekeeperKey = "OnlyMyMachinekeeper";
+constexpr std::string_view kKeepGameHistoryKey = "KeepGameHistory";
 
 constexpr std::string_view kOn = "1";
 constexpr std::string_view kOff = "0";
@@ -105,6 +106,7 @@ StartupResult StartUpCard(chat::ChatConnection &connection,
   ApplySwitch(settings, kMinTrayKey, options.minimizeToTray);
   ApplySwitch(settings, kOnlyMyMachinekeeperKey, options.onlyMyMachinekeeper,
               kOff);
+  ApplySwitch(settings, kKeepGameHistoryKey, options.keepGameHistory, kOff);
   return result;
 }
 
@@ -126,6 +128,8 @@ void SaveCardSettings(SettingsStore &settings, const game::CardModel &model,
       {std::string(kLeftEdgeKey), std::to_string(place.left)},
       {std::string(kOnlyMyMachinekeeperKey),
        std::string(SwitchText(options.onlyMyMachinekeeper))},
+      {std::string(kKeepGameHistoryKey),
+       std::string(SwitchText(options.keepGameHistory))},
   };
   settings.WriteAll(entries);
 }

@@ -4,8 +4,10 @@
 #include "chat/chat_connection.h"
 #include "chat/chat_line_search.h"
 #include "game/card_model.h"
+#include "game/game_history.h"
 #include "practice/practice_clock.h"
 #include "practice/start_options.h"
+#include "shell/history_file.h"
 #include "shell/settings_store.h"
 #include "shell/sound_player.h"
 #include "win32/card/card_window.h"
@@ -17,6 +19,7 @@
 #include "win32/platform/program_folder.h"
 #include "win32/platform/pumping_repeat_pause.h"
 #include "win32/platform/wave_sound_output.h"
+#include "win32/platform/windows_history_file.h"
 #include "win32/platform/windows_settings_files.h"
 #include "win32/practice/practice_chat_window.h"
 #include "win32/scheduled_screenshot.h"
@@ -54,9 +57,21 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
       std::filesystem::path(folder) / shell::kSettingsFileName, settingsFiles);
 
   game::CardModel model;
-  win32::CardWindow card(instance, model, {connection, chat, settings, sounds});
+  const game::SystemGameClock gameClock;
+  game::GameHistory history(gameClock, link.practiceClient != nullptr);
+  win32::WindowsHistoryFileAccess historyFiles;
+  const std::filesystem::path historyFile =
+      std::filesystem::path(folder) / shell::kHistoryFileName;
+  shell::HistoryFileKeeper historyKeeper(historyFiles, historyFile,
+                                         model.options);
+  history.SetListener(&historyKeeper);
+  win32::CardWindow card(instance, model,
+                         {connection, chat, settings, sounds, history});
   if (!card.Open(showCommand)) {
     return 1;
+  }
+  if (model.options.keepGameHistory) {
+    history.AddEarlierGames(shell::LoadHistoryFile(historyFiles, historyFile));
   }
   std::unique_ptr<win32::PracticeChatWindow> practiceWindow;
   if (link.practiceClient) {

@@ -20,11 +20,12 @@ namespace {
 using shell::StartupResult;
 using shell::WindowPlace;
 
-// The seven long-standing keys in their order, then the newer one.
+// The seven long-standing keys in their order, then the newer ones.
 constexpr char kDefaultsFile[] = "[Main]\r\nONTOP=1\r\nX=0\r\nY=0\r\n"
                                  "FINALSOUND=1\r\nHOLDSOUND=1\r\n"
                                  "STARTSOUND=1\r\nMINTRAY=1\r\n"
-                                 "ONLYMYMACHINEKEEPER=0\r\n";
+                                 "ONLYMYMACHINEKEEPER=0\r\n"
+                                 "KEEPGAMEHISTORY=0\r\n";
 
 class CardLifecycleTest : public ::testing::Test {
 protected:
@@ -103,23 +104,31 @@ TEST_F(CardLifecycleTest, SwitchesChangeOnlyForExactlyOneOrZero) {
   EXPECT_EQ(ReadKey("StartSound"), "0");
 }
 
-TEST_F(CardLifecycleTest, OnlyMyMachinekeeperIsStoredUnderItsOwnKey) {
-  Store("[Main]\r\nOnlyMyMachinekeeper=1\r\n");
-  StartUp();
-  EXPECT_TRUE(model_.options.onlyMyMachinekeeper);
+// The newer switches, off unless stored on.
+TEST_F(CardLifecycleTest, NewerSwitchesAreStoredUnderTheirOwnKeys) {
+  const std::pair<std::string, bool game::CardOptions::*> switches[] = {
+      {"OnlyMyMachinekeeper", &game::CardOptions::onlyMyMachinekeeper},
+      {"KeepGameHistory", &game::CardOptions::keepGameHistory}};
+  for (const auto &[key, option] : switches) {
+    SCOPED_TRACE(key);
+    Store("[Main]\r\n" + key + "=1\r\n");
+    StartUp();
+    EXPECT_TRUE(model_.options.*option);
 
-  Store("[Main]\r\nOnlyMyMachinekeeper=2\r\n");
-  StartUp();
-  EXPECT_TRUE(model_.options.onlyMyMachinekeeper);
+    Store("[Main]\r\n" + key + "=2\r\n");
+    StartUp();
+    EXPECT_TRUE(model_.options.*option);
 
-  Store("[Main]\r\nOnlyMyMachinekeeper=yes\r\n");
-  StartUp();
-  EXPECT_FALSE(model_.options.onlyMyMachinekeeper);
-  EXPECT_EQ(ReadKey("OnlyMyMachinekeeper"), "0");
+    Store("[Main]\r\n" + key + "=yes\r\n");
+    StartUp();
+    EXPECT_FALSE(model_.options.*option);
+    EXPECT_EQ(ReadKey(key), "0");
 
-  model_.options.onlyMyMachinekeeper = true;
-  ShutDown({});
-  EXPECT_EQ(ReadKey("OnlyMyMachinekeeper"), "1");
+    model_.options.*option = true;
+    ShutDown({});
+    EXPECT_EQ(ReadKey(key), "1");
+    model_.options.*option = false;
+  }
 }
 
 TEST_F(CardLifecycleTest, InvalidSwitchIsReplacedByItsDefault) {
@@ -205,7 +214,8 @@ TEST_F(CardLifecycleTest, ZeroTopWithALeftEdgeSetsOnlyTheLeftEdge) {
 TEST_F(CardLifecycleTest, LowerCaseSectionAndMixedCaseKeysAreRead) {
   const std::string file = "[main]\r\nonTop=0\r\nx=120\r\ny=-45\r\n"
                            "finalsound=0\r\nHoldSound=0\r\nSTARTsound=0\r\n"
-                           "mintray=0\r\nOnlyMyMACHINEKEEPER=1\r\n";
+                           "mintray=0\r\nOnlyMyMACHINEKEEPER=1\r\n"
+                           "keepGameHistory=1\r\n";
   Store(file);
 
   const StartupResult result = StartUp();
@@ -215,7 +225,8 @@ TEST_F(CardLifecycleTest, LowerCaseSectionAndMixedCaseKeysAreRead) {
                                                .startSound = false,
                                                .holdSound = false,
                                                .finalSound = false,
-                                               .onlyMyMachinekeeper = true}));
+                                               .onlyMyMachinekeeper = true,
+                                               .keepGameHistory = true}));
   EXPECT_EQ(result.place.top, 120);
   EXPECT_EQ(result.place.left, -45);
   EXPECT_EQ(Stored(), file);
@@ -239,7 +250,8 @@ TEST_F(CardLifecycleTest, ShutDownWritesTheKeysInOrderAndClosesTheLink) {
                     .startSound = false,
                     .holdSound = true,
                     .finalSound = false,
-                    .onlyMyMachinekeeper = true};
+                    .onlyMyMachinekeeper = true,
+                    .keepGameHistory = true};
   ASSERT_TRUE(connection_.OpenLink());
   library_.calls.clear();
 
@@ -248,7 +260,7 @@ TEST_F(CardLifecycleTest, ShutDownWritesTheKeysInOrderAndClosesTheLink) {
   EXPECT_EQ(library_.CallKinds(), std::vector<std::wstring>{L"KillDDE"});
   EXPECT_EQ(Stored(), "[Main]\r\nFINALSOUND=0\r\nONTOP=0\r\nSTARTSOUND=0\r\n"
                       "HOLDSOUND=1\r\nMINTRAY=1\r\nX=-300\r\nY=50000\r\n"
-                      "ONLYMYMACHINEKEEPER=1\r\n");
+                      "ONLYMYMACHINEKEEPER=1\r\nKEEPGAMEHISTORY=1\r\n");
 }
 
 // Counts the keys saved while the chat link was still open.
@@ -277,7 +289,7 @@ TEST_F(CardLifecycleTest, ShutDownSavesEverySettingBeforeTheLinkCloses) {
 
   shell::ShutDownCard(connection_, settings, model_, {});
 
-  EXPECT_EQ(settings.writtenBeforeKillDDE, 8);
+  EXPECT_EQ(settings.writtenBeforeKillDDE, 9);
   EXPECT_EQ(library_.CountCalls(L"KillDDE"), 1);
 }
 
@@ -306,10 +318,11 @@ TEST_F(CardLifecycleTest, ShutDownWritesTheSameBytesAsOneWritePerKey) {
                     .onlyMyMachinekeeper = true};
   const WindowPlace place{.top = -300, .left = 50000};
   const std::string keyByKey[][2] = {
-      {"FinalSound", "0"}, {"OnTop", "0"},
-      {"StartSound", "0"}, {"HoldSound", "1"},
-      {"MinTray", "1"},    {"X", "-300"},
-      {"Y", "50000"},      {"OnlyMyMachinekeeper", "1"}};
+      {"FinalSound", "0"},     {"OnTop", "0"},
+      {"StartSound", "0"},     {"HoldSound", "1"},
+      {"MinTray", "1"},        {"X", "-300"},
+      {"Y", "50000"},          {"OnlyMyMachinekeeper", "1"},
+      {"KeepGameHistory", "0"}};
   for (const std::string before :
        {"", kDefaultsFile, "; notes\n[main]\nminTray = 0\n\n[Other]\nX=1",
         "[Main]\r\nX=1\r\n[Main]\r\nY=2\r\nX=3\r\n", "no line break"}) {

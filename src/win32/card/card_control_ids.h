@@ -11,6 +11,8 @@ inline constexpr wchar_t kCardWindowCaption[] = L"Tamsk's Slots Card 1.4";
 inline constexpr wchar_t kCardWindowClass[] = L"SlotsForm";
 inline constexpr wchar_t kPayoutWindowCaption[] = L"Payouts";
 inline constexpr wchar_t kPayoutWindowClass[] = L"frmPayout";
+inline constexpr wchar_t kHistoryWindowCaption[] = L"Game History";
+inline constexpr wchar_t kHistoryWindowClass[] = L"frmHistory";
 
 // Children of SlotsForm.
 enum CardControlId : int {
@@ -54,6 +56,15 @@ enum CardMenuId : int {
   kMnuFinalSound = 2006,
   kMnuAbout = 2007,
   kMnuOnlyMyMachinekeeper = 2008,
+  kMnuGameHistory = 2009,
+  kMnuKeepGameHistory = 2010,
+};
+
+// Children of frmHistory; the chart is drawn on the window itself.
+enum HistoryControlId : int {
+  kHistorySummary = 4001,
+  kHistorySaveButton = 4002,
+  kHistoryList = 4003,
 };
 
 // Children of frmPayout, fields 1 to 16 of a "Payouts:" line in order.

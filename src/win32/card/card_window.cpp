@@ -44,12 +44,14 @@ CardWindow::CardWindow(HINSTANCE instance, game::CardModel &model,
                        CardServices services)
     : instance_(instance), model_(model),
       services_(services), context_{model_, services_.chat, dialogs_,
-                                    services_.sounds},
-      icons_(instance), payout_(instance, [this] { OnPayoutWindowClosed(); }) {}
+                                    services_.sounds, &services_.history},
+      icons_(instance), payout_(instance, [this] { OnPayoutWindowClosed(); }),
+      history_(instance, services_.history) {}
 
 CardWindow::~CardWindow() {
   tray_.Remove();
   payout_.Destroy();
+  history_.Destroy();
   if (window_ != nullptr) {
     DestroyWindow(window_);
   }
@@ -241,7 +243,7 @@ void CardWindow::RunCommand(int id) {
   case kCommand6:
     return game::Final(context_);
   case kLabel3:
-    return game::ResetCard(model_);
+    return game::ResetCard(context_);
   case kLabel4:
   case kMnuShowP:
     return game::ShowPayouts(model_);
@@ -265,6 +267,12 @@ void CardWindow::RunCommand(int id) {
     return;
   case kMnuOnlyMyMachinekeeper:
     model_.options.onlyMyMachinekeeper = !model_.options.onlyMyMachinekeeper;
+    return;
+  case kMnuGameHistory:
+    return history_.Open(window_, model_.options.stayOnTop,
+                         icons_.Get(SmallIconSize(dpi_)));
+  case kMnuKeepGameHistory:
+    model_.options.keepGameHistory = !model_.options.keepGameHistory;
     return;
   case kMnuAbout:
     return ShowAboutBox(window_);
@@ -360,6 +368,7 @@ void CardWindow::End(Ending ending) {
 void CardWindow::ShutDown() {
   SaveAndLetGo();
   payout_.Destroy();
+  history_.Destroy();
   DestroyWindow(window_);
 }
 
@@ -377,6 +386,7 @@ void CardWindow::Sync() {
   SyncCardControls(controls_, model_);
   menu_.ShowChecks(model_.options);
   SyncPayoutWindow();
+  history_.Refresh();
 }
 
 void CardWindow::SyncPayoutWindow() {

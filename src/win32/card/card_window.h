@@ -3,6 +3,7 @@
 #include "chat/chat_connection.h"
 #include "chat/chat_line_search.h"
 #include "game/card_interfaces.h"
+#include "game/game_history.h"
 #include "shell/card_lifecycle.h"
 #include "shell/settings_store.h"
 #include "shell/sound_player.h"
@@ -12,6 +13,7 @@
 #include "win32/card/options_menu.h"
 #include "win32/card/picture_reels.h"
 #include "win32/card/tray_icon.h"
+#include "win32/history/history_window.h"
 #include "win32/payout/payout_window.h"
 #include "win32/platform/gdi_handles.h"
 #include "win32/platform/routed_window.h"
@@ -25,6 +27,7 @@ struct CardServices {
   chat::ChatLineSearch &chat;
   shell::SettingsStore &settings;
   shell::SoundPlayer &sounds;
+  game::GameHistory &history;
 };
 
 // SlotsForm: renders the model on real child windows and turns clicks into
@@ -94,6 +97,7 @@ private:
   CardIcons icons_;
   TrayIcon tray_;
   PayoutWindow payout_;
+  HistoryWindow history_;
   PictureReels pictureReels_;
 };
 

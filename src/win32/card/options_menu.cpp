@@ -25,6 +25,8 @@ OptionsMenu::OptionsMenu() : menuBar_(CreateMenu()) {
   AppendItem(options, kMnuHoldSound, L"Play Hold Sound");
   AppendItem(options, kMnuFinalSound, L"Play Final Sound");
   AppendItem(options, kMnuOnlyMyMachinekeeper, L"Only My Machinekeeper");
+  AppendItem(options, kMnuGameHistory, L"Game History");
+  AppendItem(options, kMnuKeepGameHistory, L"Keep Game History");
   AppendMenuW(options, MF_SEPARATOR, 0, nullptr);
   AppendItem(options, kMnuAbout, L"About");
 
@@ -47,6 +49,7 @@ void OptionsMenu::ShowChecks(const game::CardOptions &options) {
   ShowCheck(popup_, kMnuHoldSound, options.holdSound);
   ShowCheck(popup_, kMnuFinalSound, options.finalSound);
   ShowCheck(popup_, kMnuOnlyMyMachinekeeper, options.onlyMyMachinekeeper);
+  ShowCheck(popup_, kMnuKeepGameHistory, options.keepGameHistory);
 }
 
 void OptionsMenu::Open(HWND owner, POINT clientPoint) {

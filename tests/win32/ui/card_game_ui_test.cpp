@@ -160,6 +160,8 @@ TEST(CardGameUi, PlaysAWholeGameWithTheHost) {
   const auto calls = folder.ChatCalls();
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.back(), std::vector<std::string>{"KillDDE"});
+  // "Keep Game History" is off unless the player turns it on.
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "slots-history.csv"));
 }
 
 TEST(CardGameUi, ResetMidGameNeedsAFreeGameBeforeTheNextStart) {

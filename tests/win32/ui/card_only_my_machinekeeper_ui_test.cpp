@@ -25,8 +25,9 @@ std::array<std::wstring, 3> ReelsShown(const CardProcess &card) {
 }
 
 // Through the popup with the keyboard: into "Options", up past "About" and
-// its separator, which come last, to the item just before them.
-void ChooseTheItemBeforeAboutFromTheKeyboard(const CardProcess &card) {
+// its separator, which come last, and past "Keep Game History" and "Game
+// History", which follow "Only My Machinekeeper".
+void ChooseOnlyMyMachinekeeperFromTheKeyboard(const CardProcess &card) {
   ClickLabel(card.Control(kLabel5));
   HWND menu = nullptr;
   ASSERT_TRUE(WaitFor([&] {
@@ -41,8 +42,9 @@ void ChooseTheItemBeforeAboutFromTheKeyboard(const CardProcess &card) {
     menus = card.WindowsOfCard(kPopupMenuClass);
     return menus.size() == 2;
   }));
-  PressKey(menu, VK_UP);
-  PressKey(menu, VK_UP);
+  for (int item = 0; item < 4; ++item) {
+    PressKey(menu, VK_UP);
+  }
   PressKey(menu, VK_RETURN);
   ASSERT_TRUE(WaitFor(
       [&] { return card.FindWindowOfCard(kPopupMenuClass, L"") == nullptr; }));
@@ -56,7 +58,7 @@ TEST(OnlyMyMachinekeeperUi, StrangersFinalsArePassedOverAfterARestart) {
     CardProcess card(folder);
     ASSERT_NE(card.Window(), nullptr);
     ASSERT_TRUE(StoresOption(folder, "0"));
-    ChooseTheItemBeforeAboutFromTheKeyboard(card);
+    ChooseOnlyMyMachinekeeperFromTheKeyboard(card);
     ASSERT_TRUE(card.Close());
   }
   ASSERT_TRUE(StoresOption(folder, "1"));

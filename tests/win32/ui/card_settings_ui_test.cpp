@@ -33,10 +33,10 @@ TEST(CardSettingsUi, FirstStartWritesDefaultsAndTheNextStartRestoresThePlace) {
   {
     CardProcess card(folder);
     ASSERT_NE(card.Window(), nullptr);
-    EXPECT_EQ(
-        folder.SettingsLines(),
-        (Lines{"[Main]", "ONTOP=1", "X=0", "Y=0", "FINALSOUND=1", "HOLDSOUND=1",
-               "STARTSOUND=1", "MINTRAY=1", "ONLYMYMACHINEKEEPER=0"}));
+    EXPECT_EQ(folder.SettingsLines(),
+              (Lines{"[Main]", "ONTOP=1", "X=0", "Y=0", "FINALSOUND=1",
+                     "HOLDSOUND=1", "STARTSOUND=1", "MINTRAY=1",
+                     "ONLYMYMACHINEKEEPER=0", "KEEPGAMEHISTORY=0"}));
     EXPECT_TRUE(ClientTopLeft(card.Window()) == kLayoutClientTopLeft);
     EXPECT_TRUE(IsTopmost(card.Window()));
 
@@ -52,7 +52,7 @@ TEST(CardSettingsUi, FirstStartWritesDefaultsAndTheNextStartRestoresThePlace) {
   EXPECT_EQ(folder.SettingsLines(),
             (Lines{"[Main]", "ONTOP=0", "X=3000", "Y=4500", "FINALSOUND=1",
                    "HOLDSOUND=0", "STARTSOUND=1", "MINTRAY=1",
-                   "ONLYMYMACHINEKEEPER=0"}));
+                   "ONLYMYMACHINEKEEPER=0", "KEEPGAMEHISTORY=0"}));
   const auto calls = folder.ChatCalls();
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.front(), (Lines{"InitDDE", "slotscard"}));
@@ -119,7 +119,7 @@ TEST(CardSettingsUi, CardWorksWithoutTheChatLibrary) {
   }));
   EXPECT_EQ(TextOf(card.Control(kTxtHostname)), L"Marlowe");
   ASSERT_TRUE(card.Close());
-  EXPECT_EQ(folder.SettingsLines().size(), 9u);
+  EXPECT_EQ(folder.SettingsLines().size(), 10u);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Libraries dropped beside the card under the names of system libraries it
-// uses (the sound player and the picture lists) never run, even where the
-// system would look beside the program first.
+// uses (the sound player, the picture lists and list view, the Save dialog)
+// never run, even where the system would look beside the program first.
 #include "card_ui_driver.h"
 #include "win32/card/card_control_ids.h"
 
@@ -28,7 +28,7 @@ public:
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE,
                         nullptr, &key, nullptr) != ERROR_SUCCESS)
       return;
-    for (const wchar_t *library : {L"winmm", L"comctl32"})
+    for (const wchar_t *library : {L"winmm", L"comctl32", L"comdlg32"})
       RegSetValueExW(key, library, 0, REG_SZ,
                      reinterpret_cast<const BYTE *>(kNativeFirst),
                      sizeof(kNativeFirst));
@@ -66,10 +66,11 @@ TEST(PlantedLibraryUi, TheMarkerShowsWhenThePlantedLibraryIsLoaded) {
   EXPECT_TRUE(fs::exists(LoadMarker(probe)));
 }
 
-TEST(PlantedLibraryUi, SoundAndPictureLibrariesBesideTheCardNeverRun) {
+TEST(PlantedLibraryUi, SystemLibrariesBesideTheCardNeverRun) {
   CardFolder folder("planted_libraries");
   const fs::path winmm = PlantLibrary(folder, L"winmm.dll");
   const fs::path comctl32 = PlantLibrary(folder, L"comctl32.dll");
+  const fs::path comdlg32 = PlantLibrary(folder, L"comdlg32.dll");
   fs::create_directories(folder.Path() / "l_sounds");
   std::ofstream(folder.Path() / "l_sounds" / "loss.wav") << "RIFF";
 
@@ -81,9 +82,20 @@ TEST(PlantedLibraryUi, SoundAndPictureLibrariesBesideTheCardNeverRun) {
     ClickButton(card.Control(kCommand2));
     ClickButton(card.Control(kCommand7));
     WaitUntilIdle(card.Window());
+    // The history's list and its Save dialog.
+    ChooseMenuItem(card.Window(), kMnuGameHistory);
+    HWND history =
+        card.WaitForWindowOfCard(kHistoryWindowClass, kHistoryWindowCaption);
+    ASSERT_NE(history, nullptr);
+    EXPECT_NE(GetDlgItem(history, kHistoryList), nullptr);
+    PostMessageW(GetDlgItem(history, kHistorySaveButton), BM_CLICK, 0, 0);
+    HWND dialog = card.WaitForWindowOfCard(kMessageBoxClass, L"Save As");
+    ASSERT_NE(dialog, nullptr);
+    AnswerMessageBox(dialog, IDCANCEL);
   }
   EXPECT_FALSE(fs::exists(LoadMarker(winmm)));
   EXPECT_FALSE(fs::exists(LoadMarker(comctl32)));
+  EXPECT_FALSE(fs::exists(LoadMarker(comdlg32)));
   ASSERT_NE(card.Window(), nullptr);
   EXPECT_TRUE(card.Close());
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the card's layout, game and payout UI tests at another screen DPI, in
-# a Wine prefix of its own (made once beside the driver, then reused) with its
-# own wineserver. Runs inside the X server of the test run.
+# Runs the card's layout, game, payout and history UI tests at another screen
+# DPI, in a Wine prefix of its own (made once beside the driver, then reused)
+# with its own wineserver. Runs inside the X server of the test run.
 # Usage: run_at_dpi.sh win32|win64 DPI DRIVER_EXE
 set -euo pipefail
 export SLOTS_WINE_ARCH=$1
@@ -19,4 +19,4 @@ trap 'wineserver -k || true' EXIT
 "$SLOTS_WINE" cmd /c exit </dev/null >/dev/null 2>&1
 
 SLOTS_UI_SCREENSHOTS="screenshots_${dpi}dpi" "$SLOTS_WINE" "$driver" \
-  --gtest_filter='CardWindowUi.OpensWithEveryControlAtItsPlace:CardWindowUi.TitleBarShowsTheIconOfItsDpi:CardWindowUi.PayoutWindowOpensBelowTheCardWithTheDefaultTable:CardGameUi.*'
+  --gtest_filter='CardWindowUi.OpensWithEveryControlAtItsPlace:CardWindowUi.TitleBarShowsTheIconOfItsDpi:CardWindowUi.PayoutWindowOpensBelowTheCardWithTheDefaultTable:CardGameUi.*:GameHistoryUi.ThreePracticeGames*'
