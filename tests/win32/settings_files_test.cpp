@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <aclapi.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,6 +34,21 @@ std::string ReadBytes(const fs::path &file) {
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in),
                      std::istreambuf_iterator<char>());
+}
+
+// Who may do what with the file, as the system reports it.
+std::string DaclBytes(const fs::path &file) {
+  PACL dacl = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetNamedSecurityInfoW(file.c_str(), SE_FILE_OBJECT,
+                            DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                            nullptr, &descriptor) != ERROR_SUCCESS) {
+    return "no permissions";
+  }
+  std::string bytes(reinterpret_cast<const char *>(dacl),
+                    dacl == nullptr ? 0 : dacl->AclSize);
+  LocalFree(descriptor);
+  return bytes;
 }
 
 class SettingsFilesTest : public ::testing::Test {
@@ -62,11 +79,35 @@ protected:
   WindowsSettingsFileAccess files_{[] { return kFixedStamp; }};
 };
 
+// What was set on the file itself, hiding it or who may use it, stays.
 TEST_F(SettingsFilesTest, ReplaceWritesTheWholeFileAndLeavesNothingElse) {
   WriteBytes(File(), "old and longer");
+  ASSERT_TRUE(SetFileAttributesW(File().c_str(), FILE_ATTRIBUTE_HIDDEN));
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0,
+                                       0, 0, 0, 0, &everyone));
+  EXPLICIT_ACCESSW access{};
+  access.grfAccessPermissions = GENERIC_ALL;
+  access.grfAccessMode = SET_ACCESS;
+  access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+  access.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
+  PACL onlyEveryone = nullptr;
+  ASSERT_EQ(SetEntriesInAclW(1, &access, nullptr, &onlyEveryone), 0u);
+  ASSERT_EQ(SetNamedSecurityInfoW(File().wstring().data(), SE_FILE_OBJECT,
+                                  DACL_SECURITY_INFORMATION |
+                                      PROTECTED_DACL_SECURITY_INFORMATION,
+                                  nullptr, nullptr, onlyEveryone, nullptr),
+            0u);
+
+  const std::string permissions = DaclBytes(File());
 
   EXPECT_TRUE(files_.ReplaceFileAtomically(File(), "[Main]\r\nX=1\r\n"));
 
+  EXPECT_NE(GetFileAttributesW(File().c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_EQ(DaclBytes(File()), permissions);
+  LocalFree(onlyEveryone);
+  FreeSid(everyone);
   EXPECT_EQ(ReadBytes(File()), "[Main]\r\nX=1\r\n");
   EXPECT_EQ(files_.ReadWholeFile(File()), "[Main]\r\nX=1\r\n");
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"slots.ini"});
