@@ -92,8 +92,8 @@ template <typename Request> void ChatConnection::RunRequest(Request request) {
   clickSpent_ += pause_.Now() - started;
 }
 
-void ChatConnection::ChatSend(std::int32_t kind, const std::wstring &user,
-                              const std::wstring &text) {
+void ChatConnection::ChatSend(std::int32_t kind, std::wstring user,
+                              std::wstring text) {
   const auto libraryKind = static_cast<std::int16_t>(kind);
   RunRequest([&] {
     library_->DapiCommunicate(applicationName_, libraryKind, user, text);

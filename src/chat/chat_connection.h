@@ -75,8 +75,9 @@ public:
   void CloseLink();
   bool IsLinkOpen() const { return linkOpen_; }
 
-  void ChatSend(std::int32_t kind, const std::wstring &user,
-                const std::wstring &text);
+  // The user and the text are copied: while a busy request repeats, the
+  // window goes on answering, and the player may edit the box they came from.
+  void ChatSend(std::int32_t kind, std::wstring user, std::wstring text);
   void ChatGetAllText();
 
   void DapiStatusCallback(std::wstring_view status) override;

@@ -2,6 +2,7 @@
 
 #include "chat/chat_line_grammar.h"
 #include "game/game_line_filters.h"
+#include "game/host_announcement.h"
 #include "game/payout_table.h"
 
 #include <string_view>
@@ -9,7 +10,6 @@
 namespace slots::game {
 namespace {
 
-constexpr std::wstring_view kHostMarker = L"Your machinekeeper is ";
 constexpr std::wstring_view kCreditsMarker = L"Amount of credits you get:";
 constexpr std::wstring_view kCreditsValueMarker = L"get:";
 // The value follows "get:" and one separating blank.
@@ -17,17 +17,38 @@ constexpr std::size_t kCreditsValueOffset = kCreditsValueMarker.size() + 1;
 constexpr std::wstring_view kRegistrationTitle = L"ESP Registration?";
 constexpr std::wstring_view kRegistrationPrompt =
     L"Would you like to send registration request ESP?";
+constexpr std::wstring_view kNamedRegistrationPrompt =
+    L"Would you like to send registration request ESP to ";
 constexpr std::wstring_view kRegistrationMessage = L"Register me!";
 // No chat name is this long; a longer "speaker" is a line someone wrote to
 // look like an announcement, and the player's messages must not go there.
 constexpr std::size_t kLongestHostName = 64;
 
-// Fills an empty host box with whoever made the host's announcement; a
-// filled box is never overwritten. An announcement made privately names its
-// sender, not "ESP from" and the sender.
+// The machinekeeper's name as an announcement line gives it: whoever made
+// it. An announcement made privately names its sender, not "ESP from" and
+// the sender.
+std::wstring HostNameOfLine(std::wstring_view line) {
+  return chat::AuthorOfLine(line);
+}
+
+// Anyone can write the marker. With "Only My Machinekeeper" checked, an
+// announcement counts only when it names its own speaker, so a stranger
+// cannot pass for the machinekeeper by naming them.
+chat::LineFilter HostAnnouncementsFor(const CardModel &model) {
+  if (!model.options.onlyMyMachinekeeper) {
+    return chat::AnyLine;
+  }
+  return [](std::wstring_view line) {
+    const std::wstring announcer = HostNameOfLine(line);
+    return !announcer.empty() && announcer == NameAfterHostMarker(line);
+  };
+}
+
+// Fills an empty host box with the name the host's announcement gives; a
+// filled box is never overwritten.
 void TakeHostFromLine(CardModel &model, std::wstring_view line) {
   if (model.hostName.empty()) {
-    model.hostName = chat::AuthorOfLine(line);
+    model.hostName = HostNameOfLine(line);
   }
 }
 
@@ -35,12 +56,22 @@ void TakeHostFromLine(CardModel &model, std::wstring_view line) {
 // box; false when there is none.
 bool TakeHostFromChat(CardContext &card) {
   const chat::FetchedChatText chatText = card.chat.FetchChatText();
-  const auto line = chatText.FindNewestLineWith(kHostMarker);
-  if (!line || chat::AuthorOfLine(*line).size() > kLongestHostName) {
+  const auto [found] = chatText.FindNewestLinesWith(
+      {kHostMarker}, {HostAnnouncementsFor(card.model)});
+  if (!found || HostNameOfLine(found->line).size() > kLongestHostName) {
     return false;
   }
-  TakeHostFromLine(card.model, *line);
+  TakeHostFromLine(card.model, found->line);
   return true;
+}
+
+// Checked, the question names whom the player would register with, so that
+// a wrong machinekeeper can be turned down.
+std::wstring RegistrationPrompt(const CardModel &model) {
+  if (!model.options.onlyMyMachinekeeper) {
+    return std::wstring(kRegistrationPrompt);
+  }
+  return std::wstring(kNamedRegistrationPrompt) + model.hostName + L"?";
 }
 
 void TakeCreditsFromLine(CardModel &model, std::wstring_view line) {
@@ -83,10 +114,10 @@ void FreeGame(CardContext &card) {
   if (!TakeHostFromChat(card)) {
     return;
   }
-  const std::wstring answer =
+  // An announcement without a speaker leaves no one to register with.
+  if (!model.hostName.empty() &&
       AskYesNo(card.dialogs, std::wstring(kRegistrationTitle),
-               std::wstring(kRegistrationPrompt));
-  if (answer == L"Y") {
+               RegistrationPrompt(model)) == L"Y") {
     card.chat.Connection().ChatSend(chat::kPrivateMessageKind, model.hostName,
                                     std::wstring(kRegistrationMessage));
   }

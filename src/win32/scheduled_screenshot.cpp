@@ -1,15 +1,35 @@
 #include "win32/scheduled_screenshot.h"
 
+#include "practice/screenshot_path.h"
+#include "win32/card/card_control_ids.h"
+#include "win32/platform/new_file.h"
+#include "win32/platform/problem_report.h"
 #include "win32/platform/screenshot_file.h"
 
 #include <algorithm>
 #include <chrono>
 
 namespace slots::win32 {
+namespace {
+
+void ReportNotSaved(const std::wstring &path, const std::wstring &why) {
+  ReportProblem(kCardWindowCaption,
+                L"No screenshot saved to " + path + L": " + why + L".");
+}
+
+} // namespace
 
 ScheduledScreenshot::ScheduledScreenshot(practice::ScreenshotRequest request,
                                          std::vector<HWND> windows, HWND card)
     : request_(std::move(request)), windows_(std::move(windows)), card_(card) {
+  // Told at once; the card still ends after the wait, as a run on a screen
+  // nobody sees expects.
+  const std::optional<std::wstring> refusal =
+      practice::RefusalOfScreenshotPath(request_.path);
+  refused_ = refusal.has_value();
+  if (refusal) {
+    ReportNotSaved(request_.path, *refusal);
+  }
   const auto wait =
       std::chrono::duration_cast<std::chrono::milliseconds>(request_.after);
   // A thread timer: its message comes through the loop with no window.
@@ -24,7 +44,16 @@ bool ScheduledScreenshot::HandleTimerMessage(const MSG &message) {
     return false;
   }
   StopTimer();
-  SaveScreenAreaAsBitmap(AreaOfWindows(), request_.path);
+  if (!refused_) {
+    const std::optional<std::string> bitmap =
+        CaptureScreenAreaAsBitmap(AreaOfWindows());
+    const std::optional<std::wstring> failure =
+        bitmap ? WriteNewFile(request_.path, *bitmap)
+               : L"the screen could not be copied";
+    if (failure) {
+      ReportNotSaved(request_.path, *failure);
+    }
+  }
   PostMessageW(card_, WM_CLOSE, 0, 0);
   return true;
 }

@@ -30,6 +30,7 @@ private:
   std::vector<HWND> windows_;
   HWND card_;
   UINT_PTR timer_ = 0;
+  bool refused_ = false;
 };
 
 } // namespace slots::win32

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,7 +20,10 @@ public:
   std::chrono::milliseconds total{0};
   std::chrono::milliseconds elapsed{0};
   std::vector<std::chrono::milliseconds> pauses;
+  // What the window does while a request waits, as a player's typing.
+  std::function<void()> duringPause = [] {};
   void Pause(std::chrono::milliseconds duration) override {
+    duringPause();
     total += duration;
     elapsed += duration;
     pauses.push_back(duration);

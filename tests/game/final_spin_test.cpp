@@ -91,6 +91,9 @@ TEST(OutcomeTest, OnlyThreeEqualSymbolsOrACherryWin) {
       {{L"", L"", L""}, Outcome::Loss}, // codes that are no number
       {{L"1x", L"1x", L"1x"}, Outcome::Loss},
       {{L".5", L".5", L".5"}, Outcome::Loss},
+      {{L"1.5", L"1.5", L"1.5"}, Outcome::Loss}, // no whole symbol code
+      {{L"14.5", L"02", L"03"}, Outcome::Loss},
+      {{L"4.0", L"4", L"04"}, Outcome::Win},
       {{L"00", L"00", L"00"}, Outcome::Loss}, // three blank reels
       {{L"15", L"15", L"15"}, Outcome::Loss},
       {{L"-1", L"-1", L"-1"}, Outcome::Loss}};
@@ -248,6 +251,20 @@ TEST_F(FinalTest, FinalShownForAnEarlierGameIsNeverShownAgain) {
   sounds.finalSounds.clear();
   library.SetChat({FirstSpinLine(L"01", L"02", L"03"), kEchoedHolds, shown,
                    L"Ann: FIRST: nobody's spin", kEchoedHolds});
+  const CardModel before = model;
+  Final(card);
+  ExpectNoticeAndNothingChanged(before);
+}
+
+// A first spin whose text also holds "FINAL:" bounds the walk; it is never
+// taken for this game's final.
+TEST_F(FinalTest, RememberedFirstSpinHoldingTheFinalMarkerIsNoFinal) {
+  const std::wstring game1 =
+      EspFrom(L"Dealer", L"FIRST:" + testing::SpinField(L"01", L"02", L"03") +
+                             L":FINAL: comes after your holds");
+  model.firstSpinLine = game1;
+  library.SetChat(
+      {FinalSpinLine(L"04", L"04", L"04", L"900"), game1, kEchoedHolds});
   const CardModel before = model;
   Final(card);
   ExpectNoticeAndNothingChanged(before);

@@ -43,12 +43,6 @@ TEST_F(HostLookupTest, FilledHostBoxIsNeverOverwritten) {
   EXPECT_EQ(library.sent.back().user, L"Mine");
 }
 
-TEST_F(HostLookupTest, AnnouncementWithoutSpeakerLeavesTheHostBoxEmpty) {
-  library.SetChat({L"Your machinekeeper is Dealer"});
-  GetHost(card);
-  EXPECT_EQ(model.hostName, L"");
-}
-
 TEST_F(HostLookupTest, SpeakerLongerThanAnyChatNameIsNoMachinekeeper) {
   const std::wstring longest(64, L'a');
   library.SetChat({longest + L": Your machinekeeper is " + longest});

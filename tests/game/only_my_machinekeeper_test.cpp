@@ -3,6 +3,7 @@
 // lines from anyone, as it always has.
 #include "game/final_spin.h"
 #include "game/first_spin.h"
+#include "game/host_announcement.h"
 #include "game/host_lookup.h"
 
 #include "game_fakes.h"
@@ -47,8 +48,8 @@ TEST_P(OnlyMyMachinekeeperTest, FreeGameTakesCreditsAndPayoutsFromTheHost) {
   library.SetChat({L"Ann: Amount of credits you get: 250",
                    EspFrom(L"Ann", L"Payouts:1:2:3"),
                    L"Ann: Your machinekeeper is Ann",
-                   L"Eve: Amount of credits you get: 1000000",
-                   EspFrom(L"Eve", L"Payouts:9:9:9")});
+                   L"Anne: Amount of credits you get: 1000000",
+                   EspFrom(L"An", L"Payouts:9:9:9")});
   FreeGame(card);
   EXPECT_EQ(library.sent.back().user, L"Ann");
   EXPECT_EQ(model.credits, OnlyMine() ? L"250" : L"1000000");
@@ -105,22 +106,28 @@ TEST_P(OnlyMyMachinekeeperTest, FinalTakesOnlyTheHostsFinal) {
   EXPECT_EQ(model.steps, kReadyToStart);
 }
 
+// Names are compared whole and exactly.
 TEST_P(OnlyMyMachinekeeperTest, StrangersFinalDoesNotEndTheRound) {
-  EnterFinalStep();
-  model.hostName = L"Ann";
-  const std::wstring firstSpin = FirstSpinFrom(L"Ann", L"01");
-  model.firstSpinLine = firstSpin;
-  library.SetChat({firstSpin, FinalSpinFrom(L"Eve", L"14", L"1000000")});
-  const CardModel before = model;
-  Final(card);
-  if (OnlyMine()) {
-    EXPECT_EQ(model, before);
-    EXPECT_EQ(dialogs.notices.size(), 1u);
-    EXPECT_TRUE(sounds.finalSounds.empty());
-  } else {
-    EXPECT_EQ(model.reels[0].caption, L"Cherry");
-    EXPECT_EQ(model.credits, L"1000000");
-    EXPECT_EQ(sounds.finalSounds, std::vector<Outcome>{Outcome::Win});
+  for (const std::wstring stranger : {L"Eve", L"Anna", L"An", L"ann"}) {
+    SCOPED_TRACE(stranger);
+    EnterFinalStep();
+    model.hostName = L"Ann";
+    const std::wstring firstSpin = FirstSpinFrom(L"Ann", L"01");
+    model.firstSpinLine = firstSpin;
+    library.SetChat({firstSpin, FinalSpinFrom(stranger, L"14", L"1000000")});
+    const CardModel before = model;
+    dialogs.notices.clear();
+    sounds.finalSounds.clear();
+    Final(card);
+    if (OnlyMine()) {
+      EXPECT_EQ(model, before);
+      EXPECT_EQ(dialogs.notices.size(), 1u);
+      EXPECT_TRUE(sounds.finalSounds.empty());
+    } else {
+      EXPECT_EQ(model.reels[0].caption, L"Cherry");
+      EXPECT_EQ(model.credits, L"1000000");
+      EXPECT_EQ(sounds.finalSounds, std::vector<Outcome>{Outcome::Win});
+    }
   }
 }
 
@@ -137,12 +144,50 @@ TEST_P(OnlyMyMachinekeeperTest, StrangersFirstSpinDoesNotBoundTheFinal) {
   EXPECT_TRUE(dialogs.notices.empty());
 }
 
-TEST_P(OnlyMyMachinekeeperTest, EmptyHostBoxTakesLinesFromAnyone) {
+// Anyone can write the marker. Checked, an announcement counts only when it
+// names its own speaker, and the question names whom the player registers
+// with.
+TEST_P(OnlyMyMachinekeeperTest, StrangerNamingTheMachinekeeperIsPassedOver) {
+  library.SetChat({L"Marlowe: Your machinekeeper is Marlowe, game 4. Payouts:1",
+                   L"Marlowe: Amount of credits you get: 250",
+                   L"Eve: Your machinekeeper is Marlowe",
+                   L"Eve: Amount of credits you get: 999999"});
+  FreeGame(card);
+  const std::wstring host = OnlyMine() ? L"Marlowe" : L"Eve";
+  EXPECT_EQ(model.hostName, host);
+  EXPECT_EQ(model.credits, OnlyMine() ? L"250" : L"999999");
+  EXPECT_EQ(dialogs.questions.back().text,
+            OnlyMine() ? L"Would you like to send registration request ESP "
+                         L"to Marlowe?"
+                       : L"Would you like to send registration request ESP?");
+  EXPECT_EQ(library.sent.back().user, host);
+}
+
+// Without a speaker there is no one to register with; unchecked, lines from
+// anyone still fill the card.
+TEST_P(OnlyMyMachinekeeperTest, AnnouncementWithoutSpeakerSendsNothing) {
   library.SetChat(
-      {L"Your machinekeeper is nobody", L"Eve: Amount of credits you get: 70"});
+      {L"Your machinekeeper is Eve", L"Eve: Amount of credits you get: 70"});
   FreeGame(card);
   EXPECT_EQ(model.hostName, L"");
-  EXPECT_EQ(model.credits, L"70");
+  EXPECT_TRUE(dialogs.questions.empty());
+  EXPECT_TRUE(library.sent.empty());
+  EXPECT_EQ(model.credits, OnlyMine() ? L"0" : L"70");
+}
+
+TEST(HostAnnouncementTest, NameEndsWhereTheMachinekeeperGoesOn) {
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"M: Your machinekeeper is Marlowe, game 4. Payouts:1", L"Marlowe"},
+      {L"Welcome! Your machinekeeper is Marlowe.", L"Marlowe"},
+      {L"Your machinekeeper is  Tamsk Velk ! hi", L"Tamsk Velk"},
+      {L"Your machinekeeper is Mr.Smith. Enjoy", L"Mr.Smith"},
+      {L"Your machinekeeper is Ann; Bob (Eve)?", L"Ann"},
+      {L"Your machinekeeper is ", L""},
+      {L"Your machinekeeper is :Ann", L""},
+      {L"Your machinekeeperis Ann", L""}};
+  for (const auto &[line, name] : cases) {
+    EXPECT_EQ(NameAfterHostMarker(line), name) << "line " << line;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Option, OnlyMyMachinekeeperTest, ::testing::Bool(),

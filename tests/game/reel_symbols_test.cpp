@@ -15,8 +15,9 @@ TEST(ShowReelSymbolTest, ShowsTheNamedSymbolAndKeepsTheCodeAsSent) {
 
 TEST(ShowReelSymbolTest, ReadsCodesTheLenientWay) {
   const std::pair<std::wstring, std::wstring> cases[] = {
-      {L" 9", L"Bar"},  {L"9 ", L"Bar"}, {L"14", L"Cherry"},
-      {L"1.", L"Bell"}, {L"+4", L"7"},   {L"3", L"$"}};
+      {L" 9", L"Bar"},   {L"9 ", L"Bar"},       {L"14", L"Cherry"},
+      {L"1.", L"Bell"},  {L"+4", L"7"},         {L"3", L"$"},
+      {L"1.0", L"Bell"}, {L"14.00", L"Cherry"}, {L"2.0.5", L"Grape"}};
   for (const auto &[code, name] : cases) {
     CardModel model;
     ShowReelSymbol(model, code, 2);
@@ -25,7 +26,8 @@ TEST(ShowReelSymbolTest, ReadsCodesTheLenientWay) {
 }
 
 TEST(ShowReelSymbolTest, CodeNamingNoSymbolBlanksTheReelButKeepsTheCode) {
-  for (const std::wstring code : {L"15", L"00", L"xx", L"", L".5", L"-1"}) {
+  for (const std::wstring code :
+       {L"15", L"00", L"xx", L"", L".5", L"-1", L"1.5", L"13.99", L"2.05"}) {
     CardModel model;
     ShowReelSymbol(model, code, 3);
     EXPECT_EQ(model.reels[2], (ReelLabel{L"", code}));

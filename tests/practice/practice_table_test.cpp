@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace slots::practice {
 namespace {
 
@@ -91,6 +93,24 @@ TEST(PracticeTable, FinalPressedWhileTheKeeperThinksShowsTheNoticeOnly) {
   game::Final(rig.card);
   EXPECT_EQ(rig.model.reels, ReelsFor(held.finalSpin));
   EXPECT_EQ(rig.dialogs.notices.size(), 1u);
+}
+
+// Due after the thinking time exactly; a due final goes out before the
+// keeper answers anything newer.
+TEST(PracticeTable, KeeperAnswersOnTimeAndInOrder) {
+  PracticeCardRig rig(kSeed);
+  rig.RegisterWithFreeGame();
+  PlayUpToHolds(rig, {false, false, false});
+  rig.Wait(kPromptHabit.shortestThinking - std::chrono::milliseconds(1));
+  EXPECT_FALSE(rig.DealtGame().finalSent);
+  rig.clock.now += std::chrono::milliseconds(1);
+  rig.connection.ChatSend(2, L"Marlowe", L"hello");
+  const auto &lines = rig.client.ChatText().Lines();
+  const auto final = std::find_if(lines.begin(), lines.end(), [](auto &line) {
+    return line.starts_with(L"ESP from Marlowe: FINAL:");
+  });
+  EXPECT_LT(final - lines.begin(), lines.end() - lines.begin() - 1);
+  EXPECT_TRUE(lines.back().starts_with(L"ESP from Marlowe: I understand"));
 }
 
 // Like a real machinekeeper, it does not watch the card: the next game comes
@@ -220,9 +240,22 @@ TEST(PracticeTable,
   game::ResetCard(rig.model);
   rig.RegisterWithFreeGame();
   EXPECT_EQ(rig.model.credits, std::to_wstring(balance));
+  const auto &lines = rig.client.ChatText().Lines();
+  EXPECT_EQ(std::ranges::count_if(lines,
+                                  [](const std::wstring &line) {
+                                    return line.find(L"FINAL:") !=
+                                           std::wstring::npos;
+                                  }),
+            2);
   game::Start(rig.card);
   EXPECT_EQ(rig.DealtGame().number, 3);
   EXPECT_EQ(rig.model.reels, ReelsFor(rig.DealtGame().firstSpin));
+
+  // A game without holds costs nothing yet: it is dropped for a new one.
+  game::ResetCard(rig.model);
+  rig.RegisterWithFreeGame();
+  EXPECT_EQ(rig.model.credits, std::to_wstring(balance));
+  EXPECT_EQ(rig.DealtGame().number, 4);
 }
 
 TEST(PracticeTable, KeeperAnswersMessagesItDoesNotKnowPolitely) {
@@ -265,6 +298,12 @@ TEST(PracticeTable, ChatShowsTheLinesAsTheChatClientsWindowDoes) {
           L"get: 1000",
           L"Marlowe: Your machinekeeper is Marlowe, game 1. " + PayoutLine(),
           L"ESP from Marlowe: FIRST:" + spin + L":game 1"}));
+
+  for (std::size_t line = 0; line <= PracticeChatText::kKeptLines; ++line) {
+    rig.client.SayInPublic(L"line " + std::to_wstring(line));
+  }
+  EXPECT_EQ(lines.size(), PracticeChatText::kKeptLines);
+  EXPECT_EQ(lines.front(), L"You: line 1");
 }
 
 TEST(PracticeTable, NothingReachesTheChatBeforeTheLinkOpensOrAfterItCloses) {

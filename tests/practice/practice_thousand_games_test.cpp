@@ -68,8 +68,9 @@ protected:
 
   void Register() {
     game::ResetCard(rig.model);
-    // At a busy table the player types the keeper's name.
-    if (Habit().chatty) {
+    // At a busy table a card that takes everyone's lines would take whoever
+    // mentioned the marker last: the player types the keeper's name.
+    if (MayTakeOthersLines()) {
       rig.model.hostName = std::wstring(Machinekeeper::kName);
     }
     rig.RegisterWithFreeGame();

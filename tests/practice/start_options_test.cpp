@@ -61,7 +61,14 @@ TEST(StartOptions, BadValuesAndUnknownArgumentsArePassedOver) {
   EXPECT_EQ(Parse({L"--practice-seed"}), StartOptions{});
   EXPECT_EQ(Parse({L"--screenshot-after", L"soon", L"card.bmp"}),
             StartOptions{});
-  EXPECT_EQ(Parse({L"--screenshot-after", L"99999", L"card.bmp"}),
+  EXPECT_EQ(Parse({L"--screenshot-after", L"3601", L"card.bmp"}),
+            StartOptions{});
+  EXPECT_EQ(Parse({L"--screenshot-after", L"3600", L"a.bmp"}).screenshot,
+            (ScreenshotRequest{kLongestScreenshotWait, L"a.bmp"}));
+  // A flag's bad value is still its value, never a flag of its own.
+  EXPECT_EQ(Parse({L"--practice-seed", L"--practice"}), StartOptions{});
+  EXPECT_EQ(Parse({L"--practice-pace", L"--practice"}), StartOptions{});
+  EXPECT_EQ(Parse({L"--screenshot-after", L"x", L"--practice"}),
             StartOptions{});
   EXPECT_EQ(Parse({L"--screenshot-after", L"5"}), StartOptions{});
   EXPECT_EQ(Parse({L"--screenshot-after", L"5", L""}), StartOptions{});

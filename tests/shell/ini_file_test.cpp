@@ -159,6 +159,10 @@ TEST_F(IniFileTest, TextThatWouldBreakTheLayoutIsRefused) {
   EXPECT_FALSE(WriteIniValue("Main", "On=Top", "0", File(), files_));
   EXPECT_FALSE(WriteIniValue("Main", "", "0", File(), files_));
   EXPECT_FALSE(WriteIniValue("Ma]in", "OnTop", "0", File(), files_));
+  EXPECT_FALSE(WriteIniValue("Main", " [Evil", "0", File(), files_));
+  // One bad entry refuses the whole save, wherever it stands.
+  const shell::IniEntry save[] = {{"OnTop", "0"}, {"X", "15"}, {"Y", "1\n"}};
+  EXPECT_FALSE(shell::WriteIniValues("Main", save, File(), files_));
 
   EXPECT_EQ(Stored(), "[Main]\r\nONTOP=1\r\n");
 }

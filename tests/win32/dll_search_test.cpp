@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace slots::win32 {
@@ -61,13 +62,33 @@ TEST_F(DllSearchTest, ALibraryInTheCurrentFolderIsNoLongerFoundByName) {
     GTEST_SKIP() << "this system never searches the current folder";
   FreeLibrary(before);
 
-  ASSERT_TRUE(RestrictDllSearchToSystemFolder());
+  ASSERT_EQ(RestrictDllSearchToSystemFolder(), DllSearch::SystemFolderOnly);
   EXPECT_EQ(LoadLibraryW(L"probe_after.dll"), nullptr);
   // System libraries are still found by name.
   EXPECT_NE(GetModuleHandleW(L"kernel32.dll"), nullptr);
   HMODULE version = LoadLibraryW(L"version.dll");
   EXPECT_NE(version, nullptr);
   FreeLibrary(version);
+}
+
+std::optional<std::wstring> dllDirectory;
+BOOL WINAPI RecordDllDirectory(LPCWSTR folder) {
+  dllDirectory = folder;
+  return TRUE;
+}
+BOOL WINAPI RefuseDefaultDllDirectories(DWORD) { return FALSE; }
+
+// Windows 7 without its library-search update lacks SetDefaultDllDirectories
+// (Wine ignores an empty folder, so the call itself is what is seen here).
+TEST(DllSearchFallbackTest, WithoutTheUpdateTheCurrentFolderLeavesTheSearch) {
+  for (const auto setDefault :
+       {static_cast<decltype(&RefuseDefaultDllDirectories)>(nullptr),
+        &RefuseDefaultDllDirectories}) {
+    dllDirectory.reset();
+    EXPECT_EQ(RestrictDllSearch({setDefault, &RecordDllDirectory}),
+              DllSearch::WithoutCurrentFolder);
+    EXPECT_EQ(dllDirectory, L"");
+  }
 }
 
 TEST_F(DllSearchTest, TheChatLibraryIsLoadedByItsFullPathEvenFromARelativeOne) {

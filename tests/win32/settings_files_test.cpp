@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <aclapi.h>
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,6 +35,21 @@ std::string ReadBytes(const fs::path &file) {
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in),
                      std::istreambuf_iterator<char>());
+}
+
+// Who may do what with the file, as the system reports it.
+std::string DaclBytes(const fs::path &file) {
+  PACL dacl = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetNamedSecurityInfoW(file.c_str(), SE_FILE_OBJECT,
+                            DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                            nullptr, &descriptor) != ERROR_SUCCESS) {
+    return "no permissions";
+  }
+  std::string bytes(reinterpret_cast<const char *>(dacl),
+                    dacl == nullptr ? 0 : dacl->AclSize);
+  LocalFree(descriptor);
+  return bytes;
 }
 
 class SettingsFilesTest : public ::testing::Test {
@@ -62,11 +80,23 @@ protected:
   WindowsSettingsFileAccess files_{[] { return kFixedStamp; }};
 };
 
+// What was set on the file itself, hiding it or who may use it, stays.
 TEST_F(SettingsFilesTest, ReplaceWritesTheWholeFileAndLeavesNothingElse) {
   WriteBytes(File(), "old and longer");
+  ASSERT_TRUE(SetFileAttributesW(File().c_str(), FILE_ATTRIBUTE_HIDDEN));
+  // Everyone may do anything, and nothing is inherited from the folder.
+  PSECURITY_DESCRIPTOR onlyEveryone = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+      L"D:P(A;;GA;;;WD)", SDDL_REVISION_1, &onlyEveryone, nullptr));
+  ASSERT_TRUE(SetFileSecurityW(File().c_str(), DACL_SECURITY_INFORMATION,
+                               onlyEveryone));
+  LocalFree(onlyEveryone);
+  const std::string permissions = DaclBytes(File());
 
   EXPECT_TRUE(files_.ReplaceFileAtomically(File(), "[Main]\r\nX=1\r\n"));
 
+  EXPECT_NE(GetFileAttributesW(File().c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  EXPECT_EQ(DaclBytes(File()), permissions);
   EXPECT_EQ(ReadBytes(File()), "[Main]\r\nX=1\r\n");
   EXPECT_EQ(files_.ReadWholeFile(File()), "[Main]\r\nX=1\r\n");
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"slots.ini"});

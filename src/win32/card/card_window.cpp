@@ -10,7 +10,9 @@
 #include "win32/card/about_box.h"
 #include "win32/card/card_colours.h"
 #include "win32/card/card_controls_sync.h"
+#include "win32/card/card_icon.h"
 #include "win32/card/card_keys.h"
+#include "win32/card/running_action.h"
 #include "win32/card/stay_on_top.h"
 #include "win32/card/window_place.h"
 #include "win32/platform/dpi_scaling.h"
@@ -193,8 +195,10 @@ LRESULT CardWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
 void CardWindow::OnCommand(int id, int code, HWND control) {
   if (control != nullptr) {
     if (id == kTxtHostname) {
+      // Anyone can send this message naming any window: the name is read
+      // from the card's own box.
       if (code == EN_CHANGE) {
-        model_.hostName = WindowText(control);
+        model_.hostName = WindowText(controls_.Get(kTxtHostname));
       }
       return;
     }
@@ -212,17 +216,19 @@ void CardWindow::OnCommand(int id, int code, HWND control) {
     menu_.Open(window_, corner);
     return;
   }
-  actionRunning_ = true;
-  {
-    const chat::ChatConnection::Click click(services_.connection);
-    RunCommand(id);
-  }
-  actionRunning_ = false;
-  if (window_ != nullptr) {
-    Sync();
-  }
+  const RunningAction running(actionRunning_, [this] { FinishAction(); });
+  const chat::ChatConnection::Click click(services_.connection);
+  RunCommand(id);
+}
+
+// A close put off while the action ran comes first: it must not wait on a
+// redraw that may fail as the action did.
+void CardWindow::FinishAction() {
   if (pendingEnd_ != Ending::None) {
     End(std::exchange(pendingEnd_, Ending::None));
+  }
+  if (window_ != nullptr) {
+    Sync();
   }
 }
 

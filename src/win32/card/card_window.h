@@ -55,6 +55,8 @@ private:
   void ApplyStoredPlace(const shell::StoredPlace &place);
   void OnCommand(int id, int code, HWND control);
   void RunCommand(int id);
+  // Redraws from the model and runs a close put off meanwhile.
+  void FinishAction();
   void ToggleStayOnTop();
   LRESULT ColourStatic(HDC dc, HWND control);
   void MinimizeToTray();

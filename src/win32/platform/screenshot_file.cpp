@@ -2,17 +2,13 @@
 
 #include "win32/platform/gdi_handles.h"
 
-#include <fstream>
-#include <system_error>
-
 namespace slots::win32 {
 
-bool SaveScreenAreaAsBitmap(const RECT &area,
-                            const std::filesystem::path &file) {
+std::optional<std::string> CaptureScreenAreaAsBitmap(const RECT &area) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) {
-    return false;
+    return std::nullopt;
   }
   const WindowDc screen(nullptr);
   const UniqueMemoryDc copy(CreateCompatibleDC(screen.Get()));
@@ -28,7 +24,7 @@ bool SaveScreenAreaAsBitmap(const RECT &area,
       CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO *>(&header),
                        DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!copy || !bitmap || bits == nullptr) {
-    return false;
+    return std::nullopt;
   }
   {
     const SelectedObject selected(copy.Get(), bitmap.Get());
@@ -44,15 +40,12 @@ bool SaveScreenAreaAsBitmap(const RECT &area,
   fileHeader.bfOffBits = sizeof(fileHeader) + sizeof(header);
   fileHeader.bfSize = fileHeader.bfOffBits + imageBytes;
 
-  std::error_code ignored;
-  if (file.has_parent_path()) {
-    std::filesystem::create_directories(file.parent_path(), ignored);
-  }
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char *>(&fileHeader), sizeof(fileHeader));
-  out.write(reinterpret_cast<const char *>(&header), sizeof(header));
-  out.write(static_cast<const char *>(bits), imageBytes);
-  return static_cast<bool>(out);
+  std::string file;
+  file.reserve(fileHeader.bfSize);
+  file.append(reinterpret_cast<const char *>(&fileHeader), sizeof(fileHeader));
+  file.append(reinterpret_cast<const char *>(&header), sizeof(header));
+  file.append(static_cast<const char *>(bits), imageBytes);
+  return file;
 }
 
 } // namespace slots::win32

@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-#include <filesystem>
+#include <optional>
+#include <string>
 
 namespace slots::win32 {
 
-// Writes what the screen shows in the area as a 24-bit BMP file, making its
-// folder when needed. False when nothing could be written.
-bool SaveScreenAreaAsBitmap(const RECT &area,
-                            const std::filesystem::path &file);
+// What the screen shows in the area, as the bytes of a 24-bit BMP file.
+// Empty when nothing could be captured.
+std::optional<std::string> CaptureScreenAreaAsBitmap(const RECT &area);
 
 } // namespace slots::win32

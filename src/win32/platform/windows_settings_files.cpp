@@ -1,5 +1,6 @@
 #include "win32/platform/windows_settings_files.h"
 
+#include "win32/platform/file_protection.h"
 #include "win32/platform/gdi_handles.h"
 
 #include <windows.h>
@@ -143,6 +144,7 @@ bool WindowsSettingsFileAccess::ReplaceFileAtomically(
       return false;
     }
     temporary.Close();
+    CopyFileProtection(file, candidate);
     if (!MoveFileExW(candidate.c_str(), file.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return false;

@@ -1,5 +1,5 @@
 // "Only My Machinekeeper" on the real card: chosen in the Options submenu,
-// kept in slots.ini, and strangers' finals passed over.
+// kept in slots.ini, and strangers' announcements and finals passed over.
 #include "card_ui_driver.h"
 #include "win32/card/card_control_ids.h"
 
@@ -102,6 +102,39 @@ TEST(OnlyMyMachinekeeperUi, StrangersFinalsArePassedOverAfterARestart) {
   EXPECT_FALSE(IsEnabled(card.Control(kCommand6)));
   ASSERT_TRUE(card.Close());
   EXPECT_TRUE(StoresOption(folder, "1"));
+}
+
+// A stranger naming the machinekeeper is passed over, and an edit message
+// that names some other window leaves the host box as it is: the question
+// names Marlowe, and "Register me!" goes to him.
+TEST(OnlyMyMachinekeeperUi, StrangerNamingTheMachinekeeperIsNotTakenForHim) {
+  CardFolder folder("only_my_machinekeeper_stranger");
+  folder.WriteSettings("[Main]\r\nONLYMYMACHINEKEEPER=1\r\n");
+  folder.WriteChat({"Marlowe: Your machinekeeper is Marlowe, game 4.",
+                    "Marlowe: Amount of credits you get: 250",
+                    "Eve: Your machinekeeper is Marlowe",
+                    "Eve: Amount of credits you get: 999999"});
+  CardProcess card(folder);
+  ASSERT_NE(card.Window(), nullptr);
+  const HWND forged = CreateWindowExW(0, L"STATIC", L"Eve", WS_POPUP, 0, 0, 1,
+                                      1, nullptr, nullptr, nullptr, nullptr);
+  SendMessageW(card.Window(), WM_COMMAND, MAKEWPARAM(kTxtHostname, EN_CHANGE),
+               reinterpret_cast<LPARAM>(forged));
+  DestroyWindow(forged);
+
+  ClickLabel(card.Control(kLabel2));
+  HWND question =
+      card.WaitForWindowOfCard(kMessageBoxClass, L"ESP Registration?");
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(MessageBoxText(question),
+            L"Would you like to send registration request ESP to Marlowe?");
+  AnswerMessageBox(question, IDYES);
+  ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kLabel3)); }));
+  EXPECT_EQ(TextOf(card.Control(kTxtHostname)), L"Marlowe");
+  EXPECT_EQ(TextOf(card.Control(kLblCredit)), L"250");
+  EXPECT_TRUE(folder.HasChatCall(
+      {"DapiCommunicate", "slotscard", "2", "Marlowe", "Register me!"}));
+  ASSERT_TRUE(card.Close());
 }
 
 } // namespace

@@ -395,7 +395,10 @@ void SaveScreenshot(HWND window, const std::wstring &name) {
 }
 
 void SaveScreenshot(const RECT &rect, const std::wstring &name) {
-  win32::SaveScreenAreaAsBitmap(rect, ScreenshotFolder() / (name + L".bmp"));
+  if (const auto bitmap = win32::CaptureScreenAreaAsBitmap(rect)) {
+    std::ofstream(ScreenshotFolder() / (name + L".bmp"), std::ios::binary)
+        << *bitmap;
+  }
 }
 
 } // namespace slots::ui_test

@@ -326,6 +326,25 @@ TEST(PracticeTableUi, ScreenshotFlagSavesBothWindowsAndEndsTheCard) {
   EXPECT_EQ(header.biWidth, both.right - both.left);
   EXPECT_EQ(header.biHeight, both.bottom - both.top);
   EXPECT_EQ(std::filesystem::file_size(picture), fileHeader.bfSize);
+  file.close();
+
+  // A picture already there is never written over; the card says why (on
+  // its standard error, else in a box) and still ends.
+  const auto written = std::filesystem::last_write_time(picture);
+  CardProcess again(folder,
+                    L"--screenshot-after 1 \"" + picture.wstring() + L"\"");
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    box = again.FindWindowOfCard(kMessageBoxClass, kCardWindowCaption);
+    return box != nullptr || again.HasEnded();
+  }));
+  if (box != nullptr) {
+    EXPECT_NE(MessageBoxText(box).find(L"exists"), std::wstring::npos);
+    AnswerMessageBox(box, IDOK);
+  }
+  EXPECT_TRUE(WaitFor([&] { return again.HasEnded(); }));
+  EXPECT_EQ(std::filesystem::last_write_time(picture), written);
+  EXPECT_EQ(std::filesystem::file_size(picture), fileHeader.bfSize);
 }
 
 } // namespace
