@@ -2,6 +2,7 @@
 // the next click and still closes, also when the close came meanwhile.
 #include "chat/chat_connection.h"
 #include "chat/chat_line_search.h"
+#include "game/game_history.h"
 #include "shell/settings_store.h"
 #include "shell/sound_player.h"
 #include "win32/card/card_control_ids.h"
@@ -65,8 +66,10 @@ TEST(CardActionFailureTest, FailedClickLeavesTheCardTakingClicksAndClosing) {
   chat::ChatLineSearch chat(connection);
   shell::SoundPlayer sounds(L"", fake, fake, 1);
   game::CardModel model;
+  const game::SystemGameClock clock;
+  game::GameHistory history(clock, false);
   CardWindow card(GetModuleHandleW(nullptr), model,
-                  {connection, chat, fake, sounds});
+                  {connection, chat, fake, sounds, history});
   ASSERT_TRUE(card.Open(SW_HIDE));
   const HWND window = card.Window();
   const auto clickGetHost = [&] {
