@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Runs a GoogleTest program under the 32-bit Wine, then once more only the
+# tests that did not pass, and shows both runs. Under the i386 emulator Wine
+# sometimes ends a program or drops a window for reasons of its own; such a
+# hiccup passes on its second run, while a fault of the card fails again.
+# A test that fails twice fails the whole run.
+# Usage: rerun_failed_once.sh PROGRAM GTEST_FILTER
+set -uo pipefail
+program=$1
+filter=$2
+wine_run="$(dirname "$0")/../../../scripts/wine-run.sh"
+
+# The tests a run was to run or started, minus those that passed or were
+# skipped: what failed, crashed or never came to run.
+not_passed() {
+  local expected=$1 output=$2
+  {
+    echo "$expected"
+    sed -n 's/^\[ RUN      \] //p' <<<"$output"
+  } | sed '/^$/d' | sort -u |
+    grep -vxFf <(sed -nE 's/^\[ +(OK|SKIPPED) \] ([^ ]+).*/\2/p' <<<"$output") || true
+}
+
+list_tests() {
+  bash "$wine_run" win32 "$program" --gtest_list_tests --gtest_filter="$filter" |
+    awk '/^[^ ]/ { suite = $1 } /^  [^ ]/ { print suite $1 }'
+}
+expected=$(list_tests)
+[[ -n "$expected" ]] || expected=$(list_tests)
+if [[ -z "$expected" ]]; then
+  echo "FAILED TWICE: listing the tests of $program ($filter)"
+  exit 1
+fi
+total=$(wc -l <<<"$expected")
+
+echo "== first run: $filter"
+first=$(bash "$wine_run" win32 "$program" --gtest_filter="$filter" 2>&1)
+echo "$first"
+failed=$(not_passed "$expected" "$first")
+if [[ -z "$failed" ]]; then
+  echo "first run: all $total passed"
+  exit 0
+fi
+echo "first run: $(wc -l <<<"$failed") of $total did not pass:" $failed
+
+echo "== second run of those"
+second=$(bash "$wine_run" win32 "$program" --gtest_filter="$(paste -sd: <<<"$failed")" 2>&1)
+echo "$second"
+again=$(not_passed "$failed" "$second")
+for name in $failed; do
+  if grep -qxF "$name" <<<"$again"; then
+    echo "FAILED TWICE: $name"
+  else
+    echo "failed once, passed on its second run (emulation hiccup): $name"
+  fi
+done
+[[ -z "$again" ]]
