@@ -37,8 +37,8 @@ cmake --build build/win32 -j"$jobs"
 (cd build/win32 && cpack -G ZIP >/dev/null)
 package="$root/build/win32/slotscard-1.4-win32.zip"
 echo "package: $package"
-echo "== the 32-bit images, read with the cross tools"
-ctest --test-dir build/win32 -L image --output-on-failure
+echo "== the 32-bit images, read with the cross tools, and the emulated reruns"
+ctest --test-dir build/win32 -L host --output-on-failure
 
 echo "== the mends that let Wine run under i386 emulation, tested under the emulator"
 cmake -S tools/wine_under_qemu -B build/wine-under-qemu -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -61,7 +61,7 @@ if [[ $SLOTS_WINE_ARCH != win32-emulated ]]; then
     wineserver -p
     trap 'wineserver -k || true' EXIT
     xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 96' \
-      ctest --test-dir "$tested" --output-on-failure -LE 'image|i386_emulated'
+      ctest --test-dir "$tested" --output-on-failure -LE 'host|i386_emulated'
   )
   echo "== Windows tests under Wine ($SLOTS_WINE_ARCH) took $((SECONDS - started)) s"
 fi

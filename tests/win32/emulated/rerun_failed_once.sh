@@ -9,6 +9,14 @@ set -uo pipefail
 program=$1
 filter=$2
 wine_run="$(dirname "$0")/../../../scripts/wine-run.sh"
+# SLOTS_RERUN_RUNNER stands in for Wine in this script's own test.
+run_windows() {
+  if [[ -n "${SLOTS_RERUN_RUNNER:-}" ]]; then
+    bash "$SLOTS_RERUN_RUNNER" "$@"
+  else
+    bash "$wine_run" win32 "$@"
+  fi
+}
 
 # The tests a run was to run or started, minus those that passed or were
 # skipped: what failed, crashed or never came to run.
@@ -22,7 +30,7 @@ not_passed() {
 }
 
 list_tests() {
-  bash "$wine_run" win32 "$program" --gtest_list_tests --gtest_filter="$filter" |
+  run_windows "$program" --gtest_list_tests --gtest_filter="$filter" |
     awk '/^[^ ]/ { suite = $1 } /^  [^ ]/ { print suite $1 }'
 }
 expected=$(list_tests)
@@ -34,7 +42,7 @@ fi
 total=$(wc -l <<<"$expected")
 
 echo "== first run: $filter"
-first=$(bash "$wine_run" win32 "$program" --gtest_filter="$filter" 2>&1)
+first=$(run_windows "$program" --gtest_filter="$filter" 2>&1)
 echo "$first"
 failed=$(not_passed "$expected" "$first")
 if [[ -z "$failed" ]]; then
@@ -49,8 +57,8 @@ echo "first run: $(wc -l <<<"$failed") of $total did not pass:" $failed
 echo "== second run of those, one at a time"
 again=""
 for name in $failed; do
-  bash "$wine_run" win32 taskkill /f /im slotscard.exe >/dev/null 2>&1
-  second=$(bash "$wine_run" win32 "$program" --gtest_filter="$name" 2>&1)
+  run_windows taskkill /f /im slotscard.exe >/dev/null 2>&1
+  second=$(run_windows "$program" --gtest_filter="$name" 2>&1)
   echo "$second"
   if [[ -n "$(not_passed "$name" "$second")" ]]; then
     echo "FAILED TWICE: $name"
