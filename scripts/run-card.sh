@@ -14,7 +14,7 @@ source scripts/wine-arch.sh
 # Asked for only: the emulated 32-bit card is about eight times slower.
 if [[ $SLOTS_WINE_ARCH == win32-emulated ]]; then
   echo "running the 32-bit build under i386 emulation (slow: a new Wine prefix takes about a minute)"
-  SLOTS_WINE_ARCH=win32 exec bash scripts/run-emulated.sh bash scripts/run-card.sh "$@"
+  SLOTS_WINE_ARCH=win32 SLOTS_WINE= exec bash scripts/run-emulated.sh bash scripts/run-card.sh "$@"
 fi
 echo "$SLOTS_WINE_WHY" | sed 's/the Windows tests run on/running/'
 if [[ $SLOTS_WINE_ARCH == win64 ]]; then
