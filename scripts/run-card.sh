@@ -11,9 +11,9 @@ if [[ $(id -u) -eq 0 ]]; then
 fi
 
 source scripts/wine-arch.sh
-# Asked for only: the emulated 32-bit card is about eight times slower.
+# Asked for only: the emulated 32-bit card starts and answers more slowly.
 if [[ $SLOTS_WINE_ARCH == win32-emulated ]]; then
-  echo "running the 32-bit build under i386 emulation (slow: a new Wine prefix takes about a minute)"
+  echo "running the 32-bit build under i386 emulation (slower than the native paths)"
   SLOTS_WINE_ARCH=win32 SLOTS_WINE= exec bash scripts/run-emulated.sh bash scripts/run-card.sh "$@"
 fi
 echo "$SLOTS_WINE_WHY" | sed 's/the Windows tests run on/running/'

@@ -1,8 +1,8 @@
 # The 32-bit build's tests for machines that run 32-bit programs only under
 # QEMU's i386 emulation (scripts/run-emulated.sh), labelled i386_emulated:
 # the tests that cross the chat library's boundary, play the card through its
-# window and start the unpacked package. The emulator is about eight times
-# slower, so the long run and the other DPIs stay with the 64-bit build.
+# window and start the unpacked package. Under the emulator they take about
+# twice as long, so the long run and the other DPIs stay with the 64-bit build.
 # A test that fails runs once more; one that fails twice fails its entry.
 function(add_emulated_test name program filter folder)
   add_test(NAME ${name}
