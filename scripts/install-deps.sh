@@ -7,6 +7,7 @@ packages=(
   cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-format clang libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64
   xvfb xauth imagemagick unzip locales fonts-ipafont-gothic
+  qemu-user-static gcc-multilib g++-multilib
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -32,11 +32,22 @@ echo "== Windows: $SLOTS_WINE_WHY"
 # The 32-bit program ships, so it and its package are built on every machine.
 echo "== Windows 32-bit build and package"
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DSLOTS_I386_EMULATED_TESTS="$SLOTS_I386_EMULATION" >/dev/null
 cmake --build build/win32 -j"$jobs"
 (cd build/win32 && cpack -G ZIP >/dev/null)
 package="$root/build/win32/slotscard-1.4-win32.zip"
 echo "package: $package"
+echo "== the 32-bit images, read with the cross tools, and the emulated reruns"
+ctest --test-dir build/win32 -L host --output-on-failure
+
+echo "== the mends that let Wine run under i386 emulation, tested under the emulator"
+if [[ -x /usr/bin/qemu-i386-static ]]; then
+  cmake -S tools/wine_under_qemu -B build/wine-under-qemu -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build/wine-under-qemu -j"$jobs"
+  ctest --test-dir build/wine-under-qemu --output-on-failure
+else
+  echo "no qemu-i386-static (scripts/install-deps.sh installs it): the mends are not tested"
+fi
 
 if [[ $SLOTS_WINE_ARCH == win64 ]]; then
   echo "== Windows 64-bit build of the same sources, for the tests"
@@ -45,10 +56,29 @@ if [[ $SLOTS_WINE_ARCH == win64 ]]; then
   cmake --build build/win64 -j"$jobs"
 fi
 
-echo "== Windows tests under Wine ($SLOTS_WINE_ARCH)"
-tested="build/$SLOTS_WINE_ARCH"
-source scripts/wine-env.sh "$tested/wineprefix"
-wineserver -p
-trap 'wineserver -k || true' EXIT
-xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 96' \
-  ctest --test-dir "$tested" --output-on-failure
+if [[ $SLOTS_WINE_ARCH != win32-emulated ]]; then
+  echo "== Windows tests under Wine ($SLOTS_WINE_ARCH)"
+  started=$SECONDS
+  (
+    tested="build/$SLOTS_WINE_ARCH"
+    source scripts/wine-env.sh "$tested/wineprefix"
+    wineserver -p
+    trap 'wineserver -k || true' EXIT
+    xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 96' \
+      ctest --test-dir "$tested" --output-on-failure -LE 'host|i386_emulated'
+  )
+  echo "== Windows tests under Wine ($SLOTS_WINE_ARCH) took $((SECONDS - started)) s"
+fi
+
+if [[ $SLOTS_I386_EMULATION == yes ]]; then
+  echo "== the 32-bit build under i386 emulation: $SLOTS_EMULATED_TESTS"
+  started=$SECONDS
+  SLOTS_WINE_ARCH=win32 bash scripts/run-emulated.sh bash -c '
+    unset SLOTS_WINE
+    source scripts/wine-env.sh build/win32/wineprefix
+    wineserver -p
+    trap "wineserver -k || true" EXIT
+    xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+      ctest --test-dir build/win32 --output-on-failure -L i386_emulated'
+  echo "== the 32-bit build under i386 emulation took $((SECONDS - started)) s"
+fi

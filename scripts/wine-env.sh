@@ -6,6 +6,11 @@ export WINEPREFIX=$(realpath -m "$1")
 export WINEARCH=$SLOTS_WINE_ARCH
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Under i386 emulation Wine's background services sometimes crash, and its
+# debugger, started to report that, hangs there: a crash ends the process.
+if [[ -n "${SLOTS_I386_EMULATED:-}" ]]; then
+  WINEDLLOVERRIDES+=";winedbg.exe=d"
+fi
 
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   mkdir -p "$(dirname "$WINEPREFIX")"

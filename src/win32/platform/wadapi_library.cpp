@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 namespace slots::win32 {
 
@@ -84,6 +85,40 @@ void __stdcall OnText(const char *text) noexcept {
     callbacks.DapiTextCallback(WideFromLibraryText(text));
   });
 }
+
+// On i386 the calling convention is part of a function's type, and a
+// mismatch at this boundary corrupts the stack only once the library runs.
+// Each type is checked against its own spelling here, so losing __stdcall
+// anywhere above fails the 32-bit build. (64-bit Windows has one convention.)
+#if defined(__i386__)
+static_assert(std::is_same_v<StatusCallback, void(__stdcall *)(const char *)>);
+static_assert(!std::is_same_v<StatusCallback, void (*)(const char *)>);
+static_assert(
+    std::is_same_v<MessageCallback,
+                   void(__stdcall *)(const char *, short, const char *)>);
+static_assert(std::is_same_v<TextCallback, void(__stdcall *)(const char *)>);
+static_assert(
+    std::is_same_v<InitDDEFunction,
+                   short(__stdcall *)(const char *, StatusCallback,
+                                      MessageCallback, TextCallback)>);
+static_assert(std::is_same_v<KillDDEFunction, void(__stdcall *)()>);
+static_assert(!std::is_same_v<KillDDEFunction, void (*)()>);
+static_assert(
+    std::is_same_v<DapiRegisterFunction, void(__stdcall *)(const char *)>);
+static_assert(std::is_same_v<DapiCommunicateFunction,
+                             void(__stdcall *)(const char *, short,
+                                               const char *, const char *)>);
+static_assert(
+    std::is_same_v<DapiGetAllTextFunction, void(__stdcall *)(const char *)>);
+// The callbacks handed to the library, exactly as its types declare them.
+static_assert(std::is_same_v<decltype(&OnStatus),
+                             void(__stdcall *)(const char *) noexcept>);
+static_assert(std::is_same_v<decltype(&OnMessage),
+                             void(__stdcall *)(const char *, short,
+                                               const char *) noexcept>);
+static_assert(std::is_same_v<decltype(&OnText),
+                             void(__stdcall *)(const char *) noexcept>);
+#endif
 
 class WadapiLibrary final : public chat::ChatLibrary {
 public:

@@ -12,6 +12,7 @@
 // Built with STANDIN_WITHOUT_DAPI_GET_ALL_TEXT it lacks that export.
 #include <windows.h>
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -77,6 +78,27 @@ void ReloadChangedStatusScript() {
     LoadStatusScript(std::move(text));
 }
 
+// An optimised library keeps no frame pointer, so a callback compiled with
+// another calling convention, which leaves the stack unbalanced, brings it
+// down. The stand-in's own frames would put the stack right and hide that:
+// it checks instead, and fails the same way.
+template <typename Callback, typename... Arguments>
+void CallBack(Callback callback, Arguments... arguments) {
+#if defined(__i386__)
+  std::uintptr_t before = 0;
+  std::uintptr_t after = 0;
+  asm volatile("movl %%esp, %0" : "=r"(before) : : "memory");
+  callback(arguments...);
+  asm volatile("movl %%esp, %0" : "=r"(after) : : "memory");
+  if (before != after) {
+    RecordCall("unbalanced stack after a callback");
+    __builtin_trap();
+  }
+#else
+  callback(arguments...);
+#endif
+}
+
 void ReportNextStatus() {
   ReloadChangedStatusScript();
   std::string status = "0";
@@ -91,7 +113,7 @@ void ReportNextStatus() {
   if (status == "empty")
     status.clear();
   if (status != "none" && statusCallback != nullptr)
-    statusCallback(status.c_str());
+    CallBack(statusCallback, status.c_str());
 }
 
 #ifndef STANDIN_WITHOUT_DAPI_GET_ALL_TEXT
@@ -180,7 +202,7 @@ __declspec(dllexport) short __stdcall DapiCommunicate(
   if (ReadCallbackFault() == CallbackFault::NoCallbacks)
     return 0;
   if (messageCallback != nullptr)
-    messageCallback("standin", 7, "message");
+    CallBack(messageCallback, "standin", static_cast<short>(7), "message");
   ReportNextStatus();
   return 0;
 }
@@ -194,9 +216,10 @@ __declspec(dllexport) short __stdcall DapiGetAllText(
     return 0;
   const std::string &chat = ChatText();
   if (textCallback != nullptr) {
-    textCallback(fault == CallbackFault::NullText ? nullptr : chat.c_str());
+    CallBack(textCallback,
+             fault == CallbackFault::NullText ? nullptr : chat.c_str());
     if (fault == CallbackFault::TextTwice)
-      textCallback(chat.c_str());
+      CallBack(textCallback, chat.c_str());
   }
   ReportNextStatus();
   return 0;

@@ -95,3 +95,9 @@ if(IMAGEMAGICK_CONVERT)
   set_tests_properties(win32_card_ui_screenshots PROPERTIES
     FIXTURES_CLEANUP card_ui_screenshots)
 endif()
+
+option(SLOTS_I386_EMULATED_TESTS
+       "Add the tests that run under i386 emulation (32-bit build only)" OFF)
+if(SLOTS_I386_EMULATED_TESTS AND SLOTS_WINE_ARCH STREQUAL win32)
+  include(${CMAKE_CURRENT_LIST_DIR}/../emulated/emulated_tests.cmake)
+endif()
