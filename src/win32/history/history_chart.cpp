@@ -1,5 +1,6 @@
 #include "win32/history/history_chart.h"
 
+#include "win32/platform/dpi_scaling.h"
 #include "win32/platform/gdi_handles.h"
 
 #include <algorithm>
@@ -19,8 +20,6 @@ constexpr COLORREF kStartColour = RGB(110, 110, 110);
 constexpr COLORREF kTextColour = RGB(60, 60, 60);
 constexpr int kValueSteps = 4;
 constexpr int kMostGameLabels = 6;
-
-int Scale(int pixelsAt96, int dpi) { return MulDiv(pixelsAt96, dpi, 96); }
 
 // 1, 2 or 5 times a power of ten: about `steps` of them span the range.
 double RoundStep(double range, int steps) {
@@ -127,10 +126,11 @@ void DrawChart(HDC dc, const RECT &area,
     labelWidth = std::max<int>(labelWidth, TextSize(dc, ValueText(value)).cx);
   }
   const int textHeight = TextSize(dc, L"0").cy;
-  const RECT plot{area.left + labelWidth + Scale(12, dpi),
-                  area.top + Scale(10, dpi), area.right - Scale(16, dpi),
-                  area.bottom - textHeight - Scale(10, dpi)};
-  const int inset = Scale(8, dpi);
+  const RECT plot{area.left + labelWidth + ScalePixels(12, dpi),
+                  area.top + ScalePixels(10, dpi),
+                  area.right - ScalePixels(16, dpi),
+                  area.bottom - textHeight - ScalePixels(10, dpi)};
+  const int inset = ScalePixels(8, dpi);
   if (plot.right - plot.left <= 2 * inset || plot.bottom <= plot.top) {
     return;
   }
@@ -140,14 +140,14 @@ void DrawChart(HDC dc, const RECT &area,
   const UniquePen axis(CreatePen(PS_SOLID, 1, kAxisColour));
   const UniquePen startLine(CreatePen(PS_DOT, 1, kStartColour));
   const UniquePen balanceLine(
-      CreatePen(PS_SOLID, std::max(1, Scale(1, dpi)), kLineColour));
+      CreatePen(PS_SOLID, std::max(1, ScalePixels(1, dpi)), kLineColour));
   {
     const SelectedObject pen(dc, grid.Get());
     for (double value = low; value <= high + step / 2; value += step) {
       const int y = frame.Y(value);
       DrawLine(dc, plot.left, y, plot.right, y);
       DrawTextAt(dc, ValueText(value),
-                 {area.left, y - textHeight, plot.left - Scale(6, dpi),
+                 {area.left, y - textHeight, plot.left - ScalePixels(6, dpi),
                   y + textHeight},
                  DT_RIGHT | DT_VCENTER);
     }
@@ -162,10 +162,10 @@ void DrawChart(HDC dc, const RECT &area,
       const std::size_t index =
           labels == 1 ? 0 : (records.size() - 1) * label / (labels - 1);
       const int x = frame.X(index);
-      DrawLine(dc, x, plot.bottom, x, plot.bottom + Scale(4, dpi));
+      DrawLine(dc, x, plot.bottom, x, plot.bottom + ScalePixels(4, dpi));
       DrawTextAt(dc, std::to_wstring(records[index].number),
-                 {x - Scale(40, dpi), plot.bottom + Scale(5, dpi),
-                  x + Scale(40, dpi), area.bottom},
+                 {x - ScalePixels(40, dpi), plot.bottom + ScalePixels(5, dpi),
+                  x + ScalePixels(40, dpi), area.bottom},
                  DT_CENTER | DT_TOP);
     }
   }
@@ -174,7 +174,7 @@ void DrawChart(HDC dc, const RECT &area,
     const int y = frame.Y(*start);
     DrawLine(dc, plot.left, y, plot.right, y);
     DrawTextAt(dc, L"start",
-               {plot.left + Scale(4, dpi), y - textHeight, plot.right, y},
+               {plot.left + ScalePixels(4, dpi), y - textHeight, plot.right, y},
                DT_LEFT | DT_BOTTOM);
   }
   {
@@ -199,7 +199,8 @@ void DrawChart(HDC dc, const RECT &area,
       records.size() > 1
           ? (plot.right - plot.left) / static_cast<int>(records.size() - 1)
           : plot.right - plot.left;
-  const int half = spacing >= Scale(8, dpi) ? Scale(3, dpi) : Scale(1, dpi);
+  const int half = spacing >= ScalePixels(8, dpi) ? ScalePixels(3, dpi)
+                                                  : ScalePixels(1, dpi);
   const UniqueBrush win(CreateSolidBrush(kWinColour));
   const UniqueBrush loss(CreateSolidBrush(kLossColour));
   for (const ChartPoint &point : points) {

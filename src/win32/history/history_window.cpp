@@ -32,8 +32,6 @@ constexpr int kButtonWidth = 120;
 constexpr int kSmallestChartHeight = 120;
 constexpr wchar_t kSuggestedFileName[] = L"game-history.csv";
 
-int Scale(int pixelsAt96, int dpi) { return MulDiv(pixelsAt96, dpi, 96); }
-
 // The file Keep Game History adds to: saving the list over it would drop
 // its games older than those the list holds.
 bool IsKeptHistoryFile(const std::wstring &path) {
@@ -69,11 +67,12 @@ RECT OpeningRect(HWND card, int dpi) {
   GetMonitorInfoW(MonitorFromWindow(card, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT work = monitor.rcWork;
   const int width =
-      std::min<int>(Scale(kOpeningSize.cx, dpi), work.right - work.left);
+      std::min<int>(ScalePixels(kOpeningSize.cx, dpi), work.right - work.left);
   const int height =
-      std::min<int>(Scale(kOpeningSize.cy, dpi), work.bottom - work.top);
-  const int left = std::clamp<int>(cardOuter.right + Scale(kGapBesideCard, dpi),
-                                   work.left, work.right - width);
+      std::min<int>(ScalePixels(kOpeningSize.cy, dpi), work.bottom - work.top);
+  const int left =
+      std::clamp<int>(cardOuter.right + ScalePixels(kGapBesideCard, dpi),
+                      work.left, work.right - width);
   const int top =
       std::clamp<int>(cardOuter.top, work.top, work.bottom - height);
   return RECT{left, top, left + width, top + height};
@@ -155,8 +154,9 @@ void HistoryWindow::ApplyDpi(int dpi) {
   font_ = std::move(font);
   if (list_ != nullptr) {
     for (std::size_t index = 0; index < kHistoryColumns.size(); ++index) {
-      ListView_SetColumnWidth(list_, static_cast<int>(index),
-                              Scale(kHistoryColumns[index].widthAt96Dpi, dpi));
+      ListView_SetColumnWidth(
+          list_, static_cast<int>(index),
+          ScalePixels(kHistoryColumns[index].widthAt96Dpi, dpi));
     }
   }
   Layout();
@@ -165,9 +165,9 @@ void HistoryWindow::ApplyDpi(int dpi) {
 RECT HistoryWindow::ChartArea() const {
   RECT client{};
   GetClientRect(window_, &client);
-  const int margin = Scale(kMargin, dpi_);
+  const int margin = ScalePixels(kMargin, dpi_);
   const int height =
-      std::max<int>(Scale(kSmallestChartHeight, dpi_),
+      std::max<int>(ScalePixels(kSmallestChartHeight, dpi_),
                     (static_cast<int>(client.bottom) - 2 * margin) * 2 / 5);
   return RECT{margin, margin,
               std::max<int>(margin, static_cast<int>(client.right) - margin),
@@ -177,10 +177,10 @@ RECT HistoryWindow::ChartArea() const {
 void HistoryWindow::Layout() {
   RECT client{};
   GetClientRect(window_, &client);
-  const int margin = Scale(kMargin, dpi_);
+  const int margin = ScalePixels(kMargin, dpi_);
   const int rowTop = ChartArea().bottom + margin;
-  const int rowHeight = Scale(kRowHeight, dpi_);
-  const int buttonWidth = Scale(kButtonWidth, dpi_);
+  const int rowHeight = ScalePixels(kRowHeight, dpi_);
+  const int buttonWidth = ScalePixels(kButtonWidth, dpi_);
   const int buttonLeft = client.right - margin - buttonWidth;
   MoveWindow(save_, buttonLeft, rowTop, buttonWidth, rowHeight, TRUE);
   MoveWindow(summary_, margin, rowTop, std::max(0, buttonLeft - 2 * margin),
@@ -269,8 +269,8 @@ LRESULT HistoryWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
     return 0;
   case WM_GETMINMAXINFO: {
     auto *limits = reinterpret_cast<MINMAXINFO *>(lParam);
-    limits->ptMinTrackSize = {Scale(kSmallestSize.cx, dpi_),
-                              Scale(kSmallestSize.cy, dpi_)};
+    limits->ptMinTrackSize = {ScalePixels(kSmallestSize.cx, dpi_),
+                              ScalePixels(kSmallestSize.cy, dpi_)};
     return 0;
   }
   case WM_NOTIFY: {

@@ -50,6 +50,10 @@ int WindowDpi(HWND window) {
   return ScreenDpi();
 }
 
+int ScalePixels(int pixelsAt96, int dpi) {
+  return MulDiv(pixelsAt96, dpi, kDefaultDpi);
+}
+
 int TwipsToPixels(int twips, int dpi) {
   return MulDiv(twips, dpi, kTwipsPerInch);
 }

@@ -13,6 +13,8 @@ void DeclareDpiAwareness();
 // The dots per inch the window is drawn at.
 int WindowDpi(HWND window);
 
+// A size given in pixels at 96 dpi, at this DPI.
+int ScalePixels(int pixelsAt96, int dpi);
 int TwipsToPixels(int twips, int dpi);
 int PixelsToTwips(int pixels, int dpi);
 

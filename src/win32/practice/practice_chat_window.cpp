@@ -31,10 +31,6 @@ constexpr int kSayButtonWidth = 64;
 constexpr FontStyle kPracticeFont{L"MS Sans Serif", 825, FW_NORMAL,
                                   VARIABLE_PITCH | FF_SWISS};
 
-int Scaled(int pixelsAt96, int dpi) {
-  return MulDiv(pixelsAt96, dpi, kDefaultDpi);
-}
-
 RECT WorkAreaOf(HWND window) {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
@@ -75,15 +71,15 @@ bool PracticeChatWindow::Open(HWND card) {
       instance_, kPracticeWindowClass,
       reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
   dpi_ = WindowDpi(card);
-  const RECT client{0, 0, Scaled(kClientSize.cx, dpi_),
-                    Scaled(kClientSize.cy, dpi_)};
+  const RECT client{0, 0, ScalePixels(kClientSize.cx, dpi_),
+                    ScalePixels(kClientSize.cy, dpi_)};
   const RECT frame =
       OuterRectForClient(client, kPracticeStyle, kPracticeExStyle, dpi_);
   RECT cardOuter{};
   GetWindowRect(card, &cardOuter);
   const RECT outer = PracticeWindowPlace(
       cardOuter, SIZE{frame.right - frame.left, frame.bottom - frame.top},
-      WorkAreaOf(card), Scaled(kMargin, dpi_));
+      WorkAreaOf(card), ScalePixels(kMargin, dpi_));
   window_ = CreateRoutedWindow(*this, instance_, kPracticeWindowClass,
                                kPracticeWindowCaption, kPracticeStyle,
                                kPracticeExStyle, outer, nullptr);
@@ -133,11 +129,11 @@ void PracticeChatWindow::ApplyFont() {
 void PracticeChatWindow::LayOutControls() {
   RECT client{};
   GetClientRect(window_, &client);
-  const int margin = Scaled(kMargin, dpi_);
-  const int gap = Scaled(kGap, dpi_);
-  const int reasonHeight = Scaled(kReasonHeight, dpi_);
-  const int lineHeight = Scaled(kLineHeight, dpi_);
-  const int buttonWidth = Scaled(kSayButtonWidth, dpi_);
+  const int margin = ScalePixels(kMargin, dpi_);
+  const int gap = ScalePixels(kGap, dpi_);
+  const int reasonHeight = ScalePixels(kReasonHeight, dpi_);
+  const int lineHeight = ScalePixels(kLineHeight, dpi_);
+  const int buttonWidth = ScalePixels(kSayButtonWidth, dpi_);
   const int width = std::max(0, static_cast<int>(client.right) - 2 * margin);
   const int typingTop =
       std::max(0, static_cast<int>(client.bottom) - margin - lineHeight);
