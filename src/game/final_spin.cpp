@@ -40,23 +40,36 @@ struct FinalWalkBounds {
   bool anyFirstSpin = false;
 };
 
-// Whether the line `newerLines` lines back from the newest is the remembered
-// one. Where the text still shows the remembered place, newer copies of the
-// same words are other games' lines; elsewhere the words alone tell.
-bool IsRememberedLine(std::wstring_view line, std::size_t newerLines,
-                      const std::optional<std::wstring> &remembered,
-                      std::optional<std::size_t> rememberedAt) {
-  if (!remembered || (rememberedAt && newerLines < *rememberedAt)) {
-    return false;
-  }
-  return line == *remembered;
-}
+// A remembered line as one fetched text shows it. Where the text still shows
+// the remembered place, newer copies of the same words are other games'
+// lines; elsewhere the words alone tell. The place is looked for only once a
+// line with the same words comes up, so most walks never look.
+class RememberedLineInText {
+public:
+  RememberedLineInText(const std::optional<std::wstring> &line,
+                       const std::optional<chat::ChatPlace> &place,
+                       std::wstring_view text)
+      : line_(line), place_(place), text_(text) {}
 
-std::optional<std::size_t>
-NewerLinesThan(const std::optional<chat::ChatPlace> &place,
-               std::wstring_view text) {
-  return place ? place->NewerLinesIn(text) : std::nullopt;
-}
+  // Whether the line `newerLines` lines back from the newest is this one.
+  bool Is(std::wstring_view line, std::size_t newerLines) {
+    if (!line_ || line != *line_) {
+      return false;
+    }
+    if (!placeLookedFor_) {
+      placeLookedFor_ = true;
+      at_ = place_ ? place_->NewerLinesIn(text_) : std::nullopt;
+    }
+    return !at_ || newerLines >= *at_;
+  }
+
+private:
+  const std::optional<std::wstring> &line_;
+  const std::optional<chat::ChatPlace> &place_;
+  std::wstring_view text_;
+  bool placeLookedFor_ = false;
+  std::optional<std::size_t> at_;
+};
 
 // Walks back from the newest line of a fresh fetch to the newest final line,
 // passing over lines that are no spin lines, but not past the bounds: a
@@ -72,25 +85,23 @@ FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat,
   if (chatText.IsEmpty()) {
     return {};
   }
-  const auto firstSpinAt =
-      NewerLinesThan(bounds.firstSpinPlace, chatText.Text());
-  const auto lastFinalAt =
-      NewerLinesThan(bounds.lastFinalPlace, chatText.Text());
+  RememberedLineInText firstSpin(bounds.firstSpinLine, bounds.firstSpinPlace,
+                                 chatText.Text());
+  RememberedLineInText lastFinal(bounds.lastFinalLine, bounds.lastFinalPlace,
+                                 chatText.Text());
   chat::ChatTextReader walk;
   std::size_t newerLines = 0;
   for (std::wstring_view line = walk.ReadChatLine(chatText.Text());
        !chat::IsNoMoreLines(line); line = walk.ReadChatLine({}), ++newerLines) {
-    if (IsRememberedLine(line, newerLines, bounds.lastFinalLine, lastFinalAt)) {
+    if (lastFinal.Is(line, newerLines)) {
       return {
           .line = std::nullopt, .place = std::nullopt, .firstSpinMet = true};
     }
     const bool isFirstSpin =
-        bounds.firstSpinLine
-            ? IsRememberedLine(line, newerLines, bounds.firstSpinLine,
-                               firstSpinAt)
-            : bounds.anyFirstSpin &&
-                  chat::LineContains(line, kFirstSpinMarker) &&
-                  isSpinLine(line);
+        bounds.firstSpinLine ? firstSpin.Is(line, newerLines)
+                             : bounds.anyFirstSpin &&
+                                   chat::LineContains(line, kFirstSpinMarker) &&
+                                   isSpinLine(line);
     if (!isFirstSpin && chat::LineContains(line, kFinalSpinMarker) &&
         isSpinLine(line)) {
       return {.line = std::wstring(line),

@@ -1,5 +1,6 @@
 #include "game/game_history.h"
 
+#include "chat/chat_text_reader.h"
 #include "game/final_spin.h"
 #include "game/payout_word.h"
 #include "game/reel_symbols.h"
@@ -50,14 +51,11 @@ std::optional<std::int64_t> BalanceValue(std::wstring_view balance) {
   if (negative) {
     balance.remove_prefix(1);
   }
-  if (balance.empty() || balance.size() > kLongestBalance) {
+  if (!chat::IsAllDigits(balance) || balance.size() > kLongestBalance) {
     return std::nullopt;
   }
   std::int64_t value = 0;
   for (const wchar_t c : balance) {
-    if (c < L'0' || c > L'9') {
-      return std::nullopt;
-    }
     value = value * 10 + (c - L'0');
   }
   return negative ? -value : value;
