@@ -1,7 +1,9 @@
-// Plays a whole game against a chat window that holds any text: the
+// Plays whole games against a chat window that holds any text: the
 // machinekeeper's announcement, credits, "Payouts:", FIRST and FINAL lines
-// are read by the card's own actions. Nothing may fail, and what the card
-// shows comes from the chat.
+// are read by the card's own actions, with everything the card attaches to
+// them: the game history and its file's lines, the payout table and the
+// sounds. Nothing may fail, what the card shows comes from the chat, and
+// every game recorded reads back from its line as it was written.
 #include "chat/chat_connection.h"
 #include "chat/chat_line_search.h"
 #include "chat/scripted_chat_library.h"
@@ -11,8 +13,11 @@
 #include "game/card_reset.h"
 #include "game/final_spin.h"
 #include "game/first_spin.h"
+#include "game/game_history.h"
+#include "game/game_history_csv.h"
 #include "game/holds.h"
 #include "game/host_lookup.h"
+#include "game/payout_word.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,12 +27,16 @@ namespace {
 
 using namespace slots;
 
-class AnswerYes final : public game::CardDialogs {
+class Answer final : public game::CardDialogs {
 public:
+  explicit Answer(int answer) : answer_(answer) {}
   int ShowYesNoBox(const std::wstring &, const std::wstring &) override {
-    return kAnswerYes;
+    return answer_;
   }
   void ShowNotice(const std::wstring &, const std::wstring &) override {}
+
+private:
+  int answer_;
 };
 
 class Silence final : public game::CardSounds {
@@ -35,6 +44,22 @@ public:
   void PlayStartSound() override {}
   void PlayHoldSound() override {}
   void PlayFinalSound(game::Outcome) override {}
+};
+
+class FixedClock final : public game::GameClock {
+public:
+  std::int64_t SecondsSinceEpoch() const override { return 1796738759; }
+};
+
+// Writes each game as the history file would and reads it back.
+class LineKeeper final : public game::GameEndedListener {
+public:
+  void GameEnded(const game::GameRecord &record) override {
+    fuzz::Require(game::ParseHistoryCsvLine(game::HistoryCsvLine(record)) ==
+                  record);
+    game::SpinText(record.firstSpin);
+    game::TablePaysFor({}, record.finalSpin);
+  }
 };
 
 bool IsPartOf(const std::wstring &shown, const std::wstring &chat) {
@@ -51,17 +76,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data,
   chat::ChatConnection connection(&library, L"slotscard", pause);
   connection.OpenLink();
   chat::ChatLineSearch search(connection);
-  AnswerYes dialogs;
+  // The input's size picks the options, the answer and the held reel, so
+  // the same chat text plays every way.
+  Answer dialogs(size % 2 == 0 ? game::CardDialogs::kAnswerYes
+                               : game::CardDialogs::kAnswerNo);
   Silence sounds;
+  FixedClock clock;
+  game::GameHistory history(clock, false);
+  LineKeeper keeper;
+  history.SetListener(&keeper);
   game::CardModel model;
-  game::CardContext card{model, search, dialogs, sounds};
+  model.options.onlyMyMachinekeeper = size % 4 >= 2;
+  game::CardContext card{model, search, dialogs, sounds, &history};
 
   game::GetHost(card);
   game::FreeGame(card);
-  game::Start(card);
-  game::ToggleHold(card, static_cast<int>(size % 3));
-  game::EspHolds(card);
-  game::Final(card);
+  for (int round = 0; round < 2; ++round) {
+    game::Start(card);
+    game::ToggleHold(card, static_cast<int>(size % 3));
+    game::EspHolds(card);
+    game::Final(card);
+  }
 
   fuzz::Require(IsPartOf(model.hostName, library.chatText));
   fuzz::Require(model.credits == L"0" ||
@@ -69,6 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data,
   for (const game::ReelLabel &reel : model.reels) {
     fuzz::Require(IsPartOf(reel.tag, library.chatText));
   }
-  game::ResetCard(model);
+  game::ResetCard(card);
   return 0;
 }

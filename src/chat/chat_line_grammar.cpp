@@ -46,6 +46,10 @@ bool IsSentPrivateLine(std::wstring_view line) {
   return line.starts_with(kSentPrefix);
 }
 
+bool IsPrivateLine(std::wstring_view line) {
+  return line.starts_with(kReceivedPrefix) || IsSentPrivateLine(line);
+}
+
 std::optional<KeywordMessage> ParseKeywordMessage(std::wstring_view message) {
   const std::size_t colon = message.find(L':');
   if (colon == std::wstring_view::npos)

@@ -27,6 +27,10 @@ std::wstring AuthorOfLine(std::wstring_view line);
 // The player's own private message as the chat client echoes it.
 bool IsSentPrivateLine(std::wstring_view line);
 
+// A private line, received or sent, whether or not it can be taken apart;
+// any other line was said in public.
+bool IsPrivateLine(std::wstring_view line);
+
 struct KeywordMessage {
   std::wstring keyword;
   std::wstring payload;

@@ -14,15 +14,21 @@
 namespace slots::game {
 namespace {
 
-constexpr std::wstring_view kFinalSpinKeyword = L"FINAL";
 // The credit field starts with two characters that are not the balance.
 constexpr std::size_t kBalanceOffset = 2;
 
 struct FinalSearch {
   std::optional<std::wstring> line;
+  std::optional<SpinLine> spin;
   // Where the line stood in the text it was found in.
   std::optional<chat::ChatPlace> place;
   bool firstSpinMet = false;
+
+  static FinalSearch FirstSpinMet() {
+    FinalSearch search;
+    search.firstSpinMet = true;
+    return search;
+  }
 };
 
 // Which lines end a walk for this game's final.
@@ -35,10 +41,27 @@ struct FinalWalkBounds {
   // games that are over.
   const std::optional<std::wstring> &lastFinalLine;
   const std::optional<chat::ChatPlace> &lastFinalPlace;
-  // Without a remembered first spin: whether any spin line holding "FIRST:"
-  // ends the walk.
+  // Whose game it is: only their final ends it. Without one, a final from
+  // anyone the filter takes does.
+  std::optional<std::wstring> owner;
+  // Without a remembered first spin: whether any first spin ends the walk.
   bool anyFirstSpin = false;
 };
+
+// This game's final: a final spin from whoever owns the game. Public talk,
+// a stranger's final and a "FINAL:" that is no spin are passed over.
+std::optional<SpinLine>
+FinalOfThisGame(std::wstring_view line, const chat::LineFilter &isSpinLine,
+                const std::optional<std::wstring> &owner) {
+  if (!chat::LineContains(line, kFinalSpinMarker)) {
+    return std::nullopt;
+  }
+  auto spin = GameSpinLine(line, kFinalSpinKeyword, isSpinLine);
+  if (!spin || (owner && spin->sender != *owner)) {
+    return std::nullopt;
+  }
+  return spin;
+}
 
 // A remembered line as one fetched text shows it. Where the text still shows
 // the remembered place, newer copies of the same words are other games'
@@ -94,33 +117,38 @@ FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat,
   for (std::wstring_view line = walk.ReadChatLine(chatText.Text());
        !chat::IsNoMoreLines(line); line = walk.ReadChatLine({}), ++newerLines) {
     if (lastFinal.Is(line, newerLines)) {
-      return {
-          .line = std::nullopt, .place = std::nullopt, .firstSpinMet = true};
+      return FinalSearch::FirstSpinMet();
     }
     const bool isFirstSpin =
-        bounds.firstSpinLine ? firstSpin.Is(line, newerLines)
-                             : bounds.anyFirstSpin &&
-                                   chat::LineContains(line, kFirstSpinMarker) &&
-                                   isSpinLine(line);
-    if (!isFirstSpin && chat::LineContains(line, kFinalSpinMarker) &&
-        isSpinLine(line)) {
-      return {.line = std::wstring(line),
-              .place = chat::ChatPlace::OfLine(chatText.Text(), newerLines)};
-    }
+        bounds.firstSpinLine
+            ? firstSpin.Is(line, newerLines)
+            : bounds.anyFirstSpin && OpensAGame(line, isSpinLine);
     if (isFirstSpin) {
-      return {
-          .line = std::nullopt, .place = std::nullopt, .firstSpinMet = true};
+      return FinalSearch::FirstSpinMet();
+    }
+    if (auto spin = FinalOfThisGame(line, isSpinLine, bounds.owner)) {
+      return {.line = std::wstring(line),
+              .spin = std::move(spin),
+              .place = chat::ChatPlace::OfLine(chatText.Text(), newerLines),
+              .firstSpinMet = false};
     }
   }
   return {};
 }
 
-// A line that cannot be taken apart leaves reels and balance as they are.
-void ShowFinalLine(CardModel &model, std::wstring_view line) {
-  if (const auto spin = ParseSpinLine(line, kFinalSpinKeyword)) {
-    ShowSpin(model, *spin);
-    model.credits = BalanceFromCreditField(spin->rest);
+// A game belongs to whoever sent the first spin Start opened it at.
+std::optional<std::wstring> OwnerOfGame(const CardModel &model) {
+  if (!model.firstSpinLine) {
+    return std::nullopt;
   }
+  auto spin = ParseSpinLine(*model.firstSpinLine, kFirstSpinKeyword);
+  return spin ? std::optional(std::move(spin->sender)) : std::nullopt;
+}
+
+SpinSymbols ShowFinalSpin(CardModel &model, const SpinLine &spin) {
+  const SpinSymbols shown = ShowSpin(model, spin);
+  model.credits = BalanceFromCreditField(spin.rest);
+  return shown;
 }
 
 void EndGame(CardModel &model) {
@@ -170,6 +198,7 @@ void Final(CardContext &card) {
                          .firstSpinPlace = model.firstSpinPlace,
                          .lastFinalLine = model.lastFinalLine,
                          .lastFinalPlace = model.lastFinalPlace,
+                         .owner = OwnerOfGame(model),
                          .anyFirstSpin = true};
   FinalSearch search = FindCurrentFinalLine(card.chat, isSpinLine, bounds);
   if (search.firstSpinMet) {
@@ -185,13 +214,13 @@ void Final(CardContext &card) {
   if (!search.line) {
     return;
   }
-  ShowFinalLine(model, *search.line);
+  const SpinSymbols shown = ShowFinalSpin(model, *search.spin);
   model.lastFinalLine = std::move(search.line);
   model.lastFinalPlace = std::move(search.place);
   if (model.options.finalSound) {
     card.sounds.PlayFinalSound(JudgeOutcome(model));
   }
-  RecordFinalShown(card);
+  RecordFinalShown(card, shown);
   EndGame(model);
 }
 

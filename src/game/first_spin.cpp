@@ -7,15 +7,15 @@
 #include "game/payout_table.h"
 #include "game/spin_line.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace slots::game {
 namespace {
-
-constexpr std::wstring_view kFirstSpinKeyword = L"FIRST";
 
 // What Start needs of one chat text, from one walk back from its newest line.
 struct StartLines {
@@ -23,8 +23,8 @@ struct StartLines {
   std::optional<chat::FoundChatLine> firstSpin;
   // How many lines of the text are newer than the first spin.
   std::size_t linesAfterFirstSpin = 0;
-  // A game's final is newer than any first spin: that game is over and the
-  // machinekeeper has not dealt the next one yet.
+  // The newest first spin's game is over: its sender's final is newer, and
+  // the machinekeeper has not dealt the next game yet.
   bool gameOver = false;
 };
 
@@ -36,6 +36,9 @@ StartLines FindStartLines(const chat::FetchedChatText &chatText,
   }
   const chat::LineFilter isAnnouncement = AnnouncementsFrom(model);
   const chat::LineFilter isSpinLine = SpinLinesFrom(model);
+  // Senders whose final is newer than the lines walked so far: a game
+  // belongs to whoever sent its first spin, and only their final ends it.
+  std::vector<std::wstring> finishedBy;
   chat::ChatTextReader walk;
   std::size_t newerLines = 0;
   for (std::wstring_view line = walk.ReadChatLine(chatText.Text());
@@ -45,12 +48,19 @@ StartLines FindStartLines(const chat::FetchedChatText &chatText,
       found.payout = line;
     }
     const bool spinSearchDone = found.firstSpin || found.gameOver;
-    if (!spinSearchDone && chat::LineContains(line, kFirstSpinMarker) &&
-        isSpinLine(line)) {
-      found.firstSpin = chat::FoundChatLine{line, walk};
-      found.linesAfterFirstSpin = newerLines;
-    } else if (!spinSearchDone && IsFinalOfAGame(line, isSpinLine)) {
-      found.gameOver = true;
+    if (!spinSearchDone && OpensAGame(line, isSpinLine)) {
+      const auto spin = ParseSpinLine(line, kFirstSpinKeyword);
+      found.gameOver = spin && std::ranges::find(finishedBy, spin->sender) !=
+                                   finishedBy.end();
+      if (!found.gameOver) {
+        found.firstSpin = chat::FoundChatLine{line, walk};
+        found.linesAfterFirstSpin = newerLines;
+      }
+    } else if (!spinSearchDone && chat::LineContains(line, kFinalSpinMarker)) {
+      if (const auto final =
+              GameSpinLine(line, kFinalSpinKeyword, isSpinLine)) {
+        finishedBy.push_back(final->sender);
+      }
     }
     if (found.payout && (found.firstSpin || found.gameOver)) {
       break;
@@ -84,8 +94,9 @@ void Start(CardContext &card) {
     line = found.firstSpin->olderLines.ReadChatLine({});
     ++linesAfter;
   }
+  SpinSymbols shown{};
   if (const auto spin = ParseSpinLine(line, kFirstSpinKeyword)) {
-    ShowSpin(model, *spin);
+    shown = ShowSpin(model, *spin);
   }
   // The game opens at this line even when it carried no spin: a final older
   // than it belongs to an earlier game.
@@ -102,7 +113,7 @@ void Start(CardContext &card) {
   model.steps.getHost = false;
   model.steps.hostName = false;
   model.steps.start = false;
-  RecordGameStarted(card);
+  RecordGameStarted(card, shown);
 }
 
 } // namespace slots::game

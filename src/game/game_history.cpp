@@ -3,8 +3,6 @@
 #include "chat/chat_text_reader.h"
 #include "game/final_spin.h"
 #include "game/payout_word.h"
-#include "game/reel_symbols.h"
-#include "game/spin_line.h"
 
 #include <algorithm>
 #include <chrono>
@@ -18,24 +16,14 @@ namespace {
 constexpr std::size_t kLongestBalance = 12;
 
 // A text from the chat or the player may hold anything; a record's texts go
-// into one line of a file and one cell of a list.
-std::wstring WithoutControls(std::wstring_view text) {
-  std::wstring clean(text);
+// into one line of a file and one cell of a list, up to a thousand times,
+// so a kept text is short and has no control characters.
+std::wstring KeptText(std::wstring_view text) {
+  std::wstring clean(text.substr(0, GameRecord::kLongestText));
   std::replace_if(
       clean.begin(), clean.end(),
       [](wchar_t c) { return c < L' ' || c == L'\x7f'; }, L' ');
   return clean;
-}
-
-SpinSymbols SymbolsOnReels(const CardModel &model) {
-  SpinSymbols symbols{};
-  for (std::size_t reel = 0; reel < symbols.size(); ++reel) {
-    const std::wstring_view tag = model.reels[reel].tag;
-    if (!SymbolNameForCode(tag).empty()) {
-      symbols[reel] = static_cast<std::uint8_t>(*IntegerValueOfCode(tag));
-    }
-  }
-  return symbols;
 }
 
 } // namespace
@@ -72,14 +60,12 @@ void GameHistory::AddEarlierGames(const std::vector<GameRecord> &records) {
   ++revision_;
 }
 
-void GameHistory::NoteGameStarted(const CardModel &model) {
+void GameHistory::NoteGameStarted(const CardModel &model,
+                                  const SpinSymbols &shown) {
   GameRecord record;
-  record.host = WithoutControls(model.hostName);
+  record.host = KeptText(model.hostName);
   record.practice = practice_;
-  // A game opened at a line that carries no first spin showed nothing.
-  if (model.firstSpinLine && ParseSpinLine(*model.firstSpinLine, L"FIRST")) {
-    record.firstSpin = SymbolsOnReels(model);
-  }
+  record.firstSpin = shown;
   pending_ = std::move(record);
   balanceBefore_ = model.credits;
 }
@@ -90,23 +76,23 @@ void GameHistory::NoteHoldsSent(const CardModel &model) {
   }
 }
 
-void GameHistory::NoteFinalShown(const CardModel &model) {
+void GameHistory::NoteFinalShown(const CardModel &model,
+                                 const SpinSymbols &shown) {
   if (!pending_) {
     return;
   }
   GameRecord record = std::move(*pending_);
   pending_.reset();
-  record.finalSpin = SymbolsOnReels(model);
+  record.finalSpin = shown;
   record.result =
       JudgeOutcome(model) == Outcome::Win ? GameResult::Win : GameResult::Loss;
-  record.balance = WithoutControls(model.credits);
+  record.balance = KeptText(model.credits);
   const auto after = BalanceValue(model.credits);
   const auto before = BalanceValue(balanceBefore_);
   if (after && before) {
     record.change = *after - *before;
   }
-  record.tablePays =
-      WithoutControls(TablePaysFor(model.payouts, record.finalSpin));
+  record.tablePays = KeptText(TablePaysFor(model.payouts, record.finalSpin));
   EndGame(std::move(record));
 }
 
@@ -121,6 +107,9 @@ void GameHistory::NoteCardReset(const CardModel &) {
 }
 
 void GameHistory::EndGame(GameRecord record) {
+  if (listener_ != nullptr) {
+    lastNumber_ = std::max(lastNumber_, listener_->LastKeptGameNumber());
+  }
   record.number = ++lastNumber_;
   record.time = clock_.SecondsSinceEpoch();
   if (records_.size() == kHeldGames) {

@@ -29,6 +29,9 @@ class GameEndedListener {
 public:
   virtual ~GameEndedListener() = default;
   virtual void GameEnded(const GameRecord &record) = 0;
+  // The newest game number kept elsewhere, e.g. in a file: numbering goes
+  // on after it.
+  virtual std::int64_t LastKeptGameNumber() { return 0; }
 };
 
 // The evening's games, fed by the game actions at their steps. Recording
@@ -45,9 +48,11 @@ public:
   // Games of earlier evenings, oldest first; numbering goes on after them.
   void AddEarlierGames(const std::vector<GameRecord> &records);
 
-  void NoteGameStarted(const CardModel &model);
+  // `shown` is what the reels showed: the action that read the spin hands
+  // it on, so the record never reads the line or the reels' codes again.
+  void NoteGameStarted(const CardModel &model, const SpinSymbols &shown);
   void NoteHoldsSent(const CardModel &model);
-  void NoteFinalShown(const CardModel &model);
+  void NoteFinalShown(const CardModel &model, const SpinSymbols &shown);
   void NoteCardReset(const CardModel &model);
 
   // Oldest first.
@@ -70,9 +75,9 @@ private:
 };
 
 // The actions' hooks; nothing happens when the card keeps no history.
-inline void RecordGameStarted(CardContext &card) {
+inline void RecordGameStarted(CardContext &card, const SpinSymbols &shown) {
   if (card.history != nullptr) {
-    card.history->NoteGameStarted(card.model);
+    card.history->NoteGameStarted(card.model, shown);
   }
 }
 inline void RecordHoldsSent(CardContext &card) {
@@ -80,9 +85,9 @@ inline void RecordHoldsSent(CardContext &card) {
     card.history->NoteHoldsSent(card.model);
   }
 }
-inline void RecordFinalShown(CardContext &card) {
+inline void RecordFinalShown(CardContext &card, const SpinSymbols &shown) {
   if (card.history != nullptr) {
-    card.history->NoteFinalShown(card.model);
+    card.history->NoteFinalShown(card.model, shown);
   }
 }
 inline void RecordCardReset(CardContext &card) {

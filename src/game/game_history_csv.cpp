@@ -20,6 +20,46 @@ constexpr std::string_view kChatTable = "chat";
 constexpr std::size_t kLongestNumber = 15;
 constexpr std::size_t kLongestChange = 13;
 
+// Spreadsheet programs run a cell that starts with one of these as a
+// formula, quoted or not.
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+// Marks a text cell that must not be run; it is no part of the text.
+constexpr char kTextMark = '\'';
+
+bool IsPlainNumber(std::string_view text) {
+  if (text.starts_with('-') || text.starts_with('+')) {
+    text.remove_prefix(1);
+  }
+  const std::size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? "1" : text.substr(point + 1);
+  const auto allDigits = [](std::string_view digits) {
+    return !digits.empty() &&
+           std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+  };
+  return allDigits(whole) && allDigits(fraction);
+}
+
+// A text from the chat as a cell no spreadsheet runs: one that could be
+// taken for a formula gets the mark in front, and so does one that starts
+// with the mark, so that reading takes exactly one mark away.
+std::string TextCell(std::string_view text) {
+  const bool marked =
+      !text.empty() && !IsPlainNumber(text) &&
+      (kFormulaStarts.find(text.front()) != std::string_view::npos ||
+       text.front() == kTextMark);
+  return marked ? kTextMark + std::string(text) : std::string(text);
+}
+
+std::string_view TextOfCell(std::string_view cell) {
+  if (cell.starts_with(kTextMark)) {
+    cell.remove_prefix(1);
+  }
+  return cell;
+}
+
 bool NeedsQuotes(std::string_view field) {
   const bool blankAtEnd =
       !field.empty() && (field.front() == ' ' || field.back() == ' ');
@@ -109,12 +149,6 @@ std::optional<std::int64_t> ReadNumber(std::string_view text,
   return negative ? -value : value;
 }
 
-std::wstring_view SymbolName(std::uint8_t symbol) {
-  const wchar_t code[] = {static_cast<wchar_t>(L'0' + symbol / 10),
-                          static_cast<wchar_t>(L'0' + symbol % 10), L'\0'};
-  return symbol == 0 ? std::wstring_view() : SymbolNameForCode(code);
-}
-
 std::optional<std::uint8_t> SymbolOfName(std::string_view name) {
   if (name.empty()) {
     return 0;
@@ -197,7 +231,7 @@ std::string HistoryCsvLine(const GameRecord &record) {
   std::string line;
   AppendField(line, std::to_string(record.number));
   AppendField(line, IsoTimeText(record.time));
-  AppendField(line, ToUtf8(record.host));
+  AppendField(line, TextCell(ToUtf8(record.host)));
   AppendField(line, record.practice ? kPracticeTable : kChatTable);
   for (const std::uint8_t symbol : record.firstSpin) {
     AppendField(line, ToUtf8(SymbolName(symbol)));
@@ -207,9 +241,9 @@ std::string HistoryCsvLine(const GameRecord &record) {
     AppendField(line, ToUtf8(SymbolName(symbol)));
   }
   AppendField(line, ToUtf8(ResultText(record.result)));
-  AppendField(line, ToUtf8(record.balance));
+  AppendField(line, TextCell(ToUtf8(record.balance)));
   AppendField(line, record.change ? std::to_string(*record.change) : "");
-  AppendField(line, ToUtf8(record.tablePays));
+  AppendField(line, TextCell(ToUtf8(record.tablePays)));
   return line;
 }
 
@@ -222,11 +256,11 @@ std::optional<GameRecord> ParseHistoryCsvLine(std::string_view line) {
   GameRecord record;
   const auto number = ReadNumber(f[0], kLongestNumber);
   const auto time = SecondsOfIsoTime(f[1]);
-  const auto host = FromUtf8(f[2]);
+  const auto host = FromUtf8(TextOfCell(f[2]));
   const auto held = HeldOfText(f[7]);
   const auto result = ResultOfText(f[11]);
-  const auto balance = FromUtf8(f[12]);
-  const auto tablePays = FromUtf8(f[14]);
+  const auto balance = FromUtf8(TextOfCell(f[12]));
+  const auto tablePays = FromUtf8(TextOfCell(f[14]));
   const bool knownTable = f[3] == kPracticeTable || f[3] == kChatTable;
   if (!number || *number <= 0 || !time || !host || !knownTable || !held ||
       !result || !balance || !tablePays) {
@@ -249,12 +283,14 @@ std::optional<GameRecord> ParseHistoryCsvLine(std::string_view line) {
   }
   record.number = *number;
   record.time = *time;
-  record.host = *host;
+  // Files of older cards may hold longer texts; they are kept as short as
+  // the card's own.
+  record.host = host->substr(0, GameRecord::kLongestText);
   record.practice = f[3] == kPracticeTable;
   record.held = *held;
   record.result = *result;
-  record.balance = *balance;
-  record.tablePays = *tablePays;
+  record.balance = balance->substr(0, GameRecord::kLongestText);
+  record.tablePays = tablePays->substr(0, GameRecord::kLongestText);
   return record;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "game/card_model.h"
+#include "game/reel_symbols.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,11 +13,12 @@ namespace slots::game {
 
 enum class GameResult { Win, Loss, Reset };
 
-// A reel's symbol code 1 to 14; 0 for a reel that named no symbol.
-using SpinSymbols = std::array<std::uint8_t, kReelCount>;
-
 // One game as the card saw it end. Texts hold no control characters.
 struct GameRecord {
+  // A host, balance or table pay longer than this is cut: chat text may be
+  // kilobytes long, and a record is kept a thousand times.
+  static constexpr std::size_t kLongestText = 64;
+
   std::int64_t number = 0;
   std::int64_t time = 0; // seconds since 1970-01-01 00:00 UTC
   std::wstring host;

@@ -81,6 +81,21 @@ void TakeCreditsFromLine(CardModel &model, std::wstring_view line) {
       valueStart < line.size() ? line.substr(valueStart) : std::wstring_view();
 }
 
+// Copies the credits and payouts the machinekeeper announced.
+void TakeAnnouncedCredits(CardContext &card) {
+  CardModel &model = card.model;
+  const chat::FetchedChatText chatText = card.chat.FetchChatText();
+  const auto [credits, payouts] = chatText.FindNewestLinesWith(
+      {kCreditsMarker, kPayoutMarker},
+      {AnnouncementsFrom(model), AnnouncementsFrom(model)});
+  if (credits) {
+    TakeCreditsFromLine(model, credits->line);
+  }
+  if (payouts) {
+    ApplyPayoutLine(model, payouts->line);
+  }
+}
+
 } // namespace
 
 std::wstring AskYesNo(CardDialogs &dialogs, const std::wstring &title,
@@ -111,25 +126,27 @@ void FreeGame(CardContext &card) {
     return;
   }
   model.registered = true;
+  const std::wstring hostBefore = model.hostName;
   if (!TakeHostFromChat(card)) {
     return;
   }
   // An announcement without a speaker leaves no one to register with.
-  if (!model.hostName.empty() &&
-      AskYesNo(card.dialogs, std::wstring(kRegistrationTitle),
-               RegistrationPrompt(model)) == L"Y") {
-    card.chat.Connection().ChatSend(chat::kPrivateMessageKind, model.hostName,
-                                    std::wstring(kRegistrationMessage));
+  bool turnedDown = false;
+  if (!model.hostName.empty()) {
+    if (AskYesNo(card.dialogs, std::wstring(kRegistrationTitle),
+                 RegistrationPrompt(model)) == L"Y") {
+      card.chat.Connection().ChatSend(chat::kPrivateMessageKind, model.hostName,
+                                      std::wstring(kRegistrationMessage));
+    } else {
+      // Checked, the question named whom the player would register with:
+      // a No turns that name down, so nothing is taken from it.
+      turnedDown = model.options.onlyMyMachinekeeper;
+    }
   }
-  const chat::FetchedChatText chatText = card.chat.FetchChatText();
-  const auto [credits, payouts] = chatText.FindNewestLinesWith(
-      {kCreditsMarker, kPayoutMarker},
-      {AnnouncementsFrom(model), AnnouncementsFrom(model)});
-  if (credits) {
-    TakeCreditsFromLine(model, credits->line);
-  }
-  if (payouts) {
-    ApplyPayoutLine(model, payouts->line);
+  if (turnedDown) {
+    model.hostName = hostBefore;
+  } else {
+    TakeAnnouncedCredits(card);
   }
   model.steps.start = true;
   model.steps.reset = true;

@@ -41,10 +41,15 @@ PayoutTable DefaultTable() {
 std::wstring TablePaysFor(const PayoutTable &payouts, const SpinSymbols &spin) {
   static const PayoutTable defaults = DefaultTable();
   const PayoutTable &table = payouts.loaded ? payouts : defaults;
+  // Only what a reel can show has a row: 1 to 14, or 0 for a blank reel.
+  if (std::any_of(spin.begin(), spin.end(),
+                  [](std::uint8_t s) { return s > kSymbolCount; })) {
+    return {};
+  }
   const std::uint8_t first = spin[0];
   if (first != 0 && std::all_of(spin.begin(), spin.end(),
                                 [&](std::uint8_t s) { return s == first; })) {
-    return table.values[kThreeOfAKindField[first - 1]];
+    return table.values[kThreeOfAKindField[first - 1U]];
   }
   switch (std::count(spin.begin(), spin.end(), kCherryCode)) {
   case 2:

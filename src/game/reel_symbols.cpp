@@ -73,24 +73,37 @@ std::optional<std::int16_t> IntegerValueOfCode(std::wstring_view code) {
   return static_cast<std::int16_t>(number.value);
 }
 
-std::wstring_view SymbolNameForCode(std::wstring_view code) {
+std::uint8_t SymbolForCode(std::wstring_view code) {
   const double value = NumericValueOfCode(code);
-  for (std::size_t i = 0; i < kSymbolNames.size(); ++i) {
-    if (value == static_cast<double>(i + 1)) {
-      return kSymbolNames[i];
+  for (std::uint8_t symbol = 1; symbol <= kSymbolCount; ++symbol) {
+    if (value == static_cast<double>(symbol)) {
+      return symbol;
     }
   }
-  return {};
+  return 0;
 }
 
-void ShowReelSymbol(CardModel &model, std::wstring_view code,
-                    std::int16_t reel) {
+std::wstring_view SymbolNameForCode(std::wstring_view code) {
+  return SymbolName(SymbolForCode(code));
+}
+
+std::wstring_view SymbolName(std::uint8_t symbol) {
+  if (symbol < 1 || symbol > kSymbolCount) {
+    return {};
+  }
+  return kSymbolNames[symbol - 1U];
+}
+
+std::uint8_t ShowReelSymbol(CardModel &model, std::wstring_view code,
+                            std::int16_t reel) {
   if (reel < 1 || reel > kReelCount) {
-    return;
+    return 0;
   }
   ReelLabel &label = model.reels[static_cast<std::size_t>(reel - 1)];
-  label.caption = SymbolNameForCode(code);
+  const std::uint8_t symbol = SymbolForCode(code);
+  label.caption = SymbolName(symbol);
   label.tag = code;
+  return symbol;
 }
 
 } // namespace slots::game

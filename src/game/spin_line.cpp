@@ -35,6 +35,7 @@ std::optional<SpinLine> ParseSpinLine(std::wstring_view line,
   }
   const std::wstring_view spinField = payload.substr(0, fieldEnd);
   SpinLine spin;
+  spin.sender = privateLine->sender;
   for (std::size_t reel = 0; reel < kReelCount; ++reel) {
     spin.codes[reel] = CutCode(spinField, kCodeOffsets[reel]);
   }
@@ -42,16 +43,28 @@ std::optional<SpinLine> ParseSpinLine(std::wstring_view line,
   return spin;
 }
 
-void ShowSpin(CardModel &model, const SpinLine &spin) {
+SpinSymbols ShowSpin(CardModel &model, const SpinLine &spin) {
+  SpinSymbols shown{};
   for (std::int16_t reel = 1; reel <= kReelCount; ++reel) {
-    ShowReelSymbol(model, spin.codes[static_cast<std::size_t>(reel - 1)], reel);
+    const auto at = static_cast<std::size_t>(reel - 1);
+    shown[at] = ShowReelSymbol(model, spin.codes[at], reel);
   }
+  return shown;
 }
 
-bool IsFinalOfAGame(std::wstring_view line,
-                    const chat::LineFilter &isSpinLine) {
-  return chat::LineContains(line, kFinalSpinMarker) &&
-         chat::ParseReceivedPrivateLine(line).has_value() && isSpinLine(line);
+bool OpensAGame(std::wstring_view line, const chat::LineFilter &isSpinLine) {
+  return chat::LineContains(line, kFirstSpinMarker) &&
+         chat::IsPrivateLine(line) && isSpinLine(line);
+}
+
+std::optional<SpinLine> GameSpinLine(std::wstring_view line,
+                                     std::wstring_view keyword,
+                                     const chat::LineFilter &isSpinLine) {
+  auto spin = ParseSpinLine(line, keyword);
+  if (!spin || !isSpinLine(line)) {
+    return std::nullopt;
+  }
+  return spin;
 }
 
 } // namespace slots::game

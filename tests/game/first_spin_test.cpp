@@ -51,8 +51,8 @@ TEST_F(StartTest, RemembersTheWholeFirstSpinLineItShowed) {
 // A game opened at a line that carried no spin still ends there: a final
 // older than it is an earlier game's.
 TEST_F(StartTest, RemembersTheLineItOpenedTheGameAtEvenWithoutASpin) {
-  const std::wstring chatter = L"Ann: FIRST:R1 05R2 09R3 14:";
-  library.SetChat({chatter});
+  const std::wstring chatter = L"Ann: hi";
+  library.SetChat({chatter, L"ESP to Dealer: FIRST: is that mine?"});
   Start(card);
   EXPECT_EQ(model.firstSpinLine, chatter);
   ExpectIdleReels();
@@ -82,17 +82,8 @@ TEST_F(StartTest, OwnEchoedLineIsPassedOverForTheLineBeforeIt) {
   ExpectHoldsStepReached();
 }
 
-TEST_F(StartTest, EchoedLineAfterAnythingButASpinLeavesTheReels) {
-  library.SetChat({FirstSpinLine(L"06", L"07", L"08"), L"Ann: hi",
-                   L"ESP to Dealer: FIRST: is that mine?"});
-  Start(card);
-  ExpectIdleReels();
-  ExpectHoldsStepReached();
-}
-
-TEST_F(StartTest, LinesThatCarryNoSpinLeaveTheReelsButTheGameMovesOn) {
+TEST_F(StartTest, PrivateLinesThatCarryNoSpinLeaveTheReelsButTheGameMovesOn) {
   const std::wstring lines[] = {
-      L"Ann: FIRST:R1 05R2 09R3 14:",                     // public line
       EspFrom(L"Dealer", L"Note:FIRST:R1 05R2 09R3 14:"), // other keyword
       EspFrom(L"Dealer", L"FIRST :R1 05R2 09R3 14:FIRST:"),
       L"ESP from Dealer:FIRST:R1 05R2 09R3 14:",     // no ": " after sender

@@ -6,6 +6,7 @@
 #include "game/game_history_csv.h"
 #include "game/holds.h"
 #include "game/payout_table.h"
+#include "game/payout_word.h"
 #include "game_fakes.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +116,24 @@ TEST_F(GameHistoryTest, WholeGamesAreRecordedWithTheTablesWord) {
        GameResult::Win,
        L"25000",
        std::nullopt},
+      // Codes that lead with digits show the symbol of their value; codes
+      // that name no symbol are blank reels, however equal.
+      {"odd codes",
+       {L"7x", L"5[", L"1 "},
+       {L"7x", L"7x", L"7x"},
+       L"900",
+       {7, 7, 7},
+       GameResult::Loss,
+       L"400",
+       -100},
+      {"equal codes beyond the symbols",
+       {L"99", L"99", L"99"},
+       {L"99", L"99", L"99"},
+       L"800",
+       {0, 0, 0},
+       GameResult::Loss,
+       L"",
+       -200},
       {"balance blank",
        {L"04", L"04", L"01"},
        {L"09", L"09", L"09"},
@@ -143,8 +162,39 @@ TEST_F(GameHistoryTest, WholeGamesAreRecordedWithTheTablesWord) {
   }
   EXPECT_EQ(history.Records()[5].firstSpin, (SpinSymbols{0, 0, 0}));
   EXPECT_EQ(history.Records()[3].firstSpin, (SpinSymbols{14, 5, 6}));
+  EXPECT_EQ(history.Records()[7].firstSpin, (SpinSymbols{7, 5, 1}));
   EXPECT_EQ(SummaryLine(Summarize(history.Records())),
-            L"Games: 8   Wins: 6 (75%)   Net: +500   Best win: +400");
+            L"Games: 10   Wins: 6 (60%)   Net: +200   Best win: +400");
+}
+
+TEST(TablePaysTest, OnlySymbolsAReelCanShowHaveARow) {
+  CardModel model;
+  ApplyPayoutLine(model, L"Payouts:1:2:3:4:5:6:7:8:9:10:11:12:13:14:15:16");
+  EXPECT_EQ(TablePaysFor(model.payouts, {14, 14, 14}), L"14");
+  EXPECT_EQ(TablePaysFor(model.payouts, {1, 1, 1}), L"7");
+  EXPECT_EQ(TablePaysFor(model.payouts, {14, 0, 14}), L"15");
+  EXPECT_EQ(TablePaysFor(model.payouts, {0, 0, 14}), L"16");
+  EXPECT_EQ(TablePaysFor(model.payouts, {0, 0, 0}), L"");
+  EXPECT_EQ(TablePaysFor(model.payouts, {15, 15, 15}), L"");
+  EXPECT_EQ(TablePaysFor(model.payouts, {255, 14, 14}), L"");
+}
+
+// Chat text is kept short: a balance or a name may be kilobytes long.
+TEST_F(GameHistoryTest, KeptTextsAreCut) {
+  const std::wstring longBalance(GameRecord::kLongestText + 1, L'9');
+  model.hostName = L"Dea	ler";
+  PlayWholeGame({"",
+                 {L"01", L"01", L"01"},
+                 {L"01", L"02", L"03"},
+                 longBalance,
+                 {},
+                 {},
+                 {},
+                 {}});
+  ASSERT_EQ(history.Records().size(), 1u);
+  EXPECT_EQ(history.Records().back().balance,
+            longBalance.substr(0, GameRecord::kLongestText));
+  EXPECT_EQ(history.Records().back().change, std::nullopt);
 }
 
 TEST_F(GameHistoryTest, TheTablesWordIsTheTableTheCardHeldThen) {
@@ -190,6 +240,18 @@ TEST_F(GameHistoryTest, NumberingGoesOnAfterEarlierGamesAndOldestGoFirst) {
                  {}});
   EXPECT_EQ(history.Records().back().number, 42);
 
+  // A file kept elsewhere numbers further still.
+  struct FileAt50 final : GameEndedListener {
+    void GameEnded(const GameRecord &) override {}
+    std::int64_t LastKeptGameNumber() override { return 50; }
+  } file;
+  history.SetListener(&file);
+  EnterReadyToStart();
+  library.SetChat({FirstSpinLine(L"01", L"02", L"03")});
+  Start(card);
+  ResetCard(card);
+  EXPECT_EQ(history.Records().back().number, 51);
+
   std::vector<GameRecord> many(GameHistory::kHeldGames + 5, earlier);
   history.AddEarlierGames(many);
   EXPECT_EQ(history.Records().size(), GameHistory::kHeldGames);
@@ -216,9 +278,37 @@ TEST(GameHistoryCsv, RoundTripsAwkwardNamesAndQuotesOnlyWhereNeeded) {
     record.host = host;
     EXPECT_EQ(ParseHistoryCsvLine(HistoryCsvLine(record)), record);
   }
+  record.host = std::wstring(GameRecord::kLongestText, L'a') + L"b";
+  EXPECT_EQ(ParseHistoryCsvLine(HistoryCsvLine(record))->host,
+            record.host.substr(0, GameRecord::kLongestText));
   const std::string document = HistoryCsvDocument({record});
   EXPECT_TRUE(document.starts_with("\xEF\xBB\xBFGame,Time,Host,Table,"));
   EXPECT_TRUE(document.ends_with(HistoryCsvLine(record) + "\r\n"));
+}
+
+// A spreadsheet runs a cell that starts with "=", "+", "-", "@", a tab or a
+// CR as a formula; such a text is written with an apostrophe in front, and
+// read back without it. Plain numbers stay numbers.
+TEST(GameHistoryCsv, TextsASpreadsheetWouldRunAreMarked) {
+  const std::pair<std::wstring, std::string> cells[] = {
+      {L"=1+2", "'=1+2"},       {L"+x", "'+x"},
+      {L"-x", "'-x"},           {L"@SUM(A1)", "'@SUM(A1)"},
+      {L"\tx", "'\tx"},         {L"\rx", "\"'\rx\""},
+      {L"'quoted", "''quoted"}, {L"-50", "-50"},
+      {L"+50", "+50"},          {L"-5.25", "-5.25"},
+      {L"-5.", "'-5."},         {L"- 5", "'- 5"},
+      {L"x=1", "x=1"},          {L"", ""}};
+  for (const auto &[text, cell] : cells) {
+    SCOPED_TRACE(cell);
+    GameRecord record;
+    record.number = 1;
+    record.time = kNow;
+    record.host = record.balance = record.tablePays = text;
+    const std::string line = HistoryCsvLine(record);
+    EXPECT_EQ(line, "1,2026-12-08T14:05:59Z," + cell + ",chat,,,,,,,,loss," +
+                        cell + ",," + cell);
+    EXPECT_EQ(ParseHistoryCsvLine(line), record);
+  }
 }
 
 } // namespace

@@ -65,9 +65,8 @@ TEST_P(OnlyMyMachinekeeperTest, StartTakesTheFirstSpinAndPayoutsFromTheHost) {
                    L"Eve: lol FIRST: whatever"});
   Start(card);
   EXPECT_EQ(model.payouts.values[0], OnlyMine() ? L"1" : L"9");
-  // Unchecked, the newest line holding "FIRST:" is a public one and shows
-  // no spin.
-  EXPECT_EQ(model.reels[0].caption, OnlyMine() ? L"Bell" : L"Slots");
+  // The newest line holding "FIRST:" is public talk, which opens no game.
+  EXPECT_EQ(model.reels[0].caption, OnlyMine() ? L"Bell" : L"Cherry");
   EXPECT_EQ(model.steps, kHoldsStep);
 }
 
@@ -86,49 +85,56 @@ TEST_P(OnlyMyMachinekeeperTest, StartFindsNoFirstSpinOfAStranger) {
   }
 }
 
-TEST_P(OnlyMyMachinekeeperTest, FinalTakesOnlyTheHostsFinal) {
-  EnterFinalStep();
-  model.hostName = L"Ann";
+// A game belongs to whoever sent its first spin, checked or not: a
+// stranger's final, a "FINAL:" that is no spin and public talk neither end
+// it nor keep Start from opening it. Names are compared whole and exactly.
+TEST_P(OnlyMyMachinekeeperTest, OnlyTheOwnersFinalEndsTheGame) {
   const std::wstring firstSpin = FirstSpinFrom(L"Ann", L"01");
-  model.firstSpinLine = firstSpin;
-  library.SetChat({firstSpin, FinalSpinFrom(L"Ann", L"09", L"240"),
-                   FinalSpinFrom(L"Eve", L"14", L"1000000"),
-                   L"Eve: lol FINAL: whatever"});
-  Final(card);
-  if (OnlyMine()) {
+  const std::wstring others[] = {FinalSpinFrom(L"Eve", L"14", L"1000000"),
+                                 FinalSpinFrom(L"Anna", L"14", L"7"),
+                                 FinalSpinFrom(L"An", L"14", L"7"),
+                                 FinalSpinFrom(L"ann", L"14", L"7"),
+                                 EspFrom(L"Eve", L"FINAL: gotcha"),
+                                 EspFrom(L"Ann", L"FINAL: soon"),
+                                 L"Ann: FINAL:R1 14R2 14R3 14:C=7;",
+                                 L"Ann: FINAL: who won?"};
+  for (const std::wstring &other : others) {
+    SCOPED_TRACE(other);
+    model = CardModel();
+    model.options.onlyMyMachinekeeper = OnlyMine();
+    EnterReadyToStart();
+    model.hostName = L"Ann";
+    sounds.startSounds = 0;
+    sounds.finalSounds.clear();
+    dialogs.notices.clear();
+    library.SetChat({firstSpin, other});
+    Start(card);
+    ASSERT_EQ(model.reels[0].caption, L"Bell");
+    ASSERT_EQ(model.steps, kHoldsStep);
+    model.steps = testing::kFinalStep;
+    const CardModel before = model;
+    Final(card);
+    EXPECT_EQ(model, before);
+    EXPECT_EQ(dialogs.notices.size(), 1u);
+    EXPECT_TRUE(sounds.finalSounds.empty());
+
+    library.SetChat({firstSpin, other, FinalSpinFrom(L"Ann", L"09", L"240")});
+    Final(card);
     EXPECT_EQ(model.reels[0].caption, L"Bar");
     EXPECT_EQ(model.credits, L"240");
-  } else {
-    // The public line ends the round without a result.
-    EXPECT_EQ(model.reels[0].caption, L"Slots");
-    EXPECT_EQ(model.credits, L"0");
+    EXPECT_EQ(model.steps, kReadyToStart);
   }
-  EXPECT_EQ(model.steps, kReadyToStart);
 }
 
-// Names are compared whole and exactly.
-TEST_P(OnlyMyMachinekeeperTest, StrangersFinalDoesNotEndTheRound) {
-  for (const std::wstring stranger : {L"Eve", L"Anna", L"An", L"ann"}) {
-    SCOPED_TRACE(stranger);
-    EnterFinalStep();
-    model.hostName = L"Ann";
-    const std::wstring firstSpin = FirstSpinFrom(L"Ann", L"01");
-    model.firstSpinLine = firstSpin;
-    library.SetChat({firstSpin, FinalSpinFrom(stranger, L"14", L"1000000")});
-    const CardModel before = model;
-    dialogs.notices.clear();
-    sounds.finalSounds.clear();
-    Final(card);
-    if (OnlyMine()) {
-      EXPECT_EQ(model, before);
-      EXPECT_EQ(dialogs.notices.size(), 1u);
-      EXPECT_TRUE(sounds.finalSounds.empty());
-    } else {
-      EXPECT_EQ(model.reels[0].caption, L"Cherry");
-      EXPECT_EQ(model.credits, L"1000000");
-      EXPECT_EQ(sounds.finalSounds, std::vector<Outcome>{Outcome::Win});
-    }
-  }
+// Public talk opens no game, whoever speaks.
+TEST_P(OnlyMyMachinekeeperTest, PublicFirstSpinOpensNoGame) {
+  EnterReadyToStart();
+  model.hostName = L"Ann";
+  library.SetChat({L"Ann: FIRST:R1 05R2 09R3 14:", L"Bob: FIRST: is it on?"});
+  Start(card);
+  EXPECT_EQ(model.steps, kReadyToStart);
+  EXPECT_EQ(sounds.startSounds, 0);
+  EXPECT_FALSE(model.firstSpinLine);
 }
 
 // Without a first spin shown by Start, only the host's first spin bounds the
@@ -161,6 +167,28 @@ TEST_P(OnlyMyMachinekeeperTest, StrangerNamingTheMachinekeeperIsPassedOver) {
                          L"to Marlowe?"
                        : L"Would you like to send registration request ESP?");
   EXPECT_EQ(library.sent.back().user, host);
+}
+
+// Checked, the question names whom the player would register with; a No
+// turns that name down: the host box stays as it was and nothing is taken
+// from that name. Unchecked, the answer changes nothing but the message.
+TEST_P(OnlyMyMachinekeeperTest, TurnedDownMachinekeeperGivesNothing) {
+  for (const std::wstring typed : {L"", L"Eve"}) {
+    SCOPED_TRACE(typed);
+    model = CardModel();
+    model.options.onlyMyMachinekeeper = OnlyMine();
+    model.hostName = typed;
+    library.SetChat({L"Eve: Your machinekeeper is Eve",
+                     L"Eve: Amount of credits you get: 999",
+                     L"Eve: Payouts:9:9"});
+    dialogs.answer = CardDialogs::kAnswerNo;
+    FreeGame(card);
+    EXPECT_TRUE(library.sent.empty());
+    EXPECT_EQ(model.hostName, OnlyMine() ? typed : L"Eve");
+    EXPECT_EQ(model.credits, OnlyMine() ? L"0" : L"999");
+    EXPECT_EQ(model.payouts.values[0], OnlyMine() ? L"" : L"9");
+    EXPECT_EQ(model.steps, kReadyToStart);
+  }
 }
 
 // Without a speaker there is no one to register with; unchecked, lines from
