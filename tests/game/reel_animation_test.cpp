@@ -74,7 +74,9 @@ private:
     } else {
       animation_.TickSpin(timer);
       if (Timer(timer).enabled) {
-        runs_[timer].pictures.push_back(*animation_.ShownPicture(timer));
+        // An empty strip shows no picture while it spins.
+        runs_[timer].pictures.push_back(
+            animation_.ShownPicture(timer).value_or(-1));
       }
     }
     if (!Timer(timer).enabled) {

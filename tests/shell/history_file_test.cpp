@@ -15,6 +15,8 @@ class InMemoryHistoryFiles final : public shell::HistoryFileAccess {
 public:
   std::map<std::filesystem::path, std::string> files;
   std::uint64_t bytesRead = 0;
+  // A spreadsheet holding the file open, a full disk.
+  bool refuseAppends = false;
 
   std::optional<std::uint64_t>
   FileSize(const std::filesystem::path &file) override {
@@ -32,6 +34,9 @@ public:
   }
   bool AppendBytes(const std::filesystem::path &file,
                    std::string_view bytes) override {
+    if (refuseAppends) {
+      return false;
+    }
     files[file] += bytes;
     return true;
   }
@@ -74,6 +79,66 @@ TEST(HistoryFile, AppendsLinesToANewOrTornFileAndReadsThemBack) {
   EXPECT_EQ(shell::LoadHistoryFile(access, kFile),
             (std::vector<GameRecord>{Game(1), Game(3), Game(4)}));
   EXPECT_TRUE(shell::LoadHistoryFile(access, "missing.csv").empty());
+}
+
+std::string LinesOf(std::initializer_list<std::int64_t> numbers) {
+  std::string lines;
+  for (const std::int64_t number : numbers) {
+    lines += game::HistoryCsvLine(Game(number)) + "\r\n";
+  }
+  return lines;
+}
+
+// Games that could not be written wait, in order, for the next game or the
+// card's closing; the player hears of it once.
+TEST(HistoryFile, UnwrittenGamesAreKeptAndWrittenLaterAndThePlayerToldOnce) {
+  InMemoryHistoryFiles access;
+  game::CardOptions options{.keepGameHistory = true};
+  shell::HistoryFileKeeper keeper(access, kFile, options);
+  int told = 0;
+  keeper.SetTroubleNotice([&told] { ++told; });
+  keeper.GameEnded(Game(1));
+  access.refuseAppends = true;
+  keeper.GameEnded(Game(2));
+  keeper.GameEnded(Game(3));
+  EXPECT_EQ(told, 1);
+  EXPECT_EQ(keeper.UnwrittenGames(),
+            (std::vector<GameRecord>{Game(2), Game(3)}));
+
+  access.refuseAppends = false;
+  options.keepGameHistory = false;
+  keeper.GameEnded(Game(4));
+  EXPECT_TRUE(keeper.UnwrittenGames().empty());
+  const std::string header = "\xEF\xBB\xBF" + game::HistoryCsvHeader() + "\r\n";
+  EXPECT_EQ(access.files[kFile], header + LinesOf({1, 2, 3}));
+
+  options.keepGameHistory = true;
+  access.refuseAppends = true;
+  keeper.GameEnded(Game(5));
+  access.refuseAppends = false;
+  keeper.WriteUnwrittenGames();
+  EXPECT_EQ(access.files[kFile], header + LinesOf({1, 2, 3, 5}));
+  EXPECT_EQ(told, 1);
+}
+
+// Turned on in the middle of an evening, the file's numbering goes on from
+// its newest game, not from the evening's first.
+TEST(HistoryFile, NumberingGoesOnFromTheFilesNewestGame) {
+  InMemoryHistoryFiles access;
+  access.files[kFile] =
+      "\xEF\xBB\xBF" + game::HistoryCsvHeader() + "\r\n" + LinesOf({40, 41});
+  game::CardOptions options;
+  shell::HistoryFileKeeper keeper(access, kFile, options);
+  EXPECT_EQ(keeper.LastKeptGameNumber(), 0) << "the option is off";
+  options.keepGameHistory = true;
+  EXPECT_EQ(keeper.LastKeptGameNumber(), 41);
+  access.refuseAppends = true;
+  keeper.GameEnded(Game(42));
+  EXPECT_EQ(keeper.LastKeptGameNumber(), 42);
+  access.refuseAppends = false;
+  keeper.GameEnded(Game(43));
+  EXPECT_EQ(keeper.LastKeptGameNumber(), 43);
+  EXPECT_EQ(shell::LastGameNumberInFile(access, kFile), 43);
 }
 
 TEST(HistoryFile, ALargeFileCostsOnlyItsTailAndGivesTheNewestGames) {

@@ -7,6 +7,7 @@
 #include "win32/history/history_cells.h"
 #include "win32/history/history_chart.h"
 #include "win32/platform/dpi_scaling.h"
+#include "win32/platform/file_identity.h"
 #include "win32/platform/list_view_class.h"
 #include "win32/platform/program_folder.h"
 #include "win32/platform/save_file_dialog.h"
@@ -38,9 +39,7 @@ bool IsKeptHistoryFile(const std::wstring &path) {
   const std::wstring kept = ProgramFolder() + L"\\" +
                             std::wstring(shell::kHistoryFileName.begin(),
                                          shell::kHistoryFileName.end());
-  wchar_t full[MAX_PATH];
-  const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
-  return length > 0 && length < MAX_PATH && lstrcmpiW(full, kept.c_str()) == 0;
+  return AreSameFile(path, kept);
 }
 
 UniqueFont CreateWindowFont(int dpi) {

@@ -1,6 +1,8 @@
 #include "win32/platform/windows_history_file.h"
 
+#include "win32/platform/file_identity.h"
 #include "win32/platform/gdi_handles.h"
+#include "win32/platform/windows_settings_files.h"
 
 #include <windows.h>
 
@@ -13,11 +15,21 @@ namespace {
 constexpr DWORD kChunk = 64 * 1024;
 
 UniqueKernelHandle OpenFile(const std::wstring &file, DWORD access,
-                            DWORD disposition) {
+                            DWORD disposition, DWORD flags = 0) {
   const HANDLE handle =
       CreateFileW(file.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                  nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+                  nullptr, disposition, FILE_ATTRIBUTE_NORMAL | flags, nullptr);
   return UniqueKernelHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+// A link planted at the file's name would have the card write into whatever
+// it leads to: only a plain file with this one name is written.
+bool IsPlainFileOfOneName(HANDLE file) {
+  const auto information = FileInformation(file);
+  return information &&
+         (information->dwFileAttributes &
+          (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) == 0 &&
+         information->nNumberOfLinks == 1;
 }
 
 bool WriteAll(HANDLE handle, std::string_view bytes) {
@@ -80,14 +92,17 @@ WindowsHistoryFileAccess::ReadBytes(const std::filesystem::path &file,
 bool WindowsHistoryFileAccess::AppendBytes(const std::filesystem::path &file,
                                            std::string_view bytes) {
   const UniqueKernelHandle handle =
-      OpenFile(file.wstring(), FILE_APPEND_DATA, OPEN_ALWAYS);
-  return handle && WriteAll(handle.Get(), bytes);
+      OpenFile(file.wstring(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
+               OPEN_ALWAYS, FILE_FLAG_OPEN_REPARSE_POINT);
+  return handle && IsPlainFileOfOneName(handle.Get()) &&
+         WriteAll(handle.Get(), bytes);
 }
 
+// The settings file's safe replace: a temporary file beside the target,
+// renamed over it only once it is whole, so a failed save leaves the old
+// file as it was.
 bool WriteWholeFile(const std::wstring &file, std::string_view bytes) {
-  const UniqueKernelHandle handle =
-      OpenFile(file, GENERIC_WRITE, CREATE_ALWAYS);
-  return handle && WriteAll(handle.Get(), bytes);
+  return WindowsSettingsFileAccess().ReplaceFileAtomically(file, bytes);
 }
 
 } // namespace slots::win32

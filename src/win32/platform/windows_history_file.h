@@ -17,7 +17,8 @@ public:
                    std::string_view bytes) override;
 };
 
-// Writes a whole new file in place of any old one; false on any failure.
+// Writes a whole new file in place of any old one, which stays as it was
+// when anything fails; false then.
 bool WriteWholeFile(const std::wstring &file, std::string_view bytes);
 
 } // namespace slots::win32

@@ -179,6 +179,11 @@ TEST(GameHistoryUi, ThreePracticeGamesShowInTheHistoryAndSaveAsTheKeptFile) {
   const std::string kept = ReadWholeFile(keptFile);
   TrySavingOverTheKeptFile(card, history, keptFile);
   EXPECT_EQ(ReadWholeFile(keptFile), kept);
+  // Another name of the same file is the file.
+  const std::filesystem::path otherName = folder.Path() / "other name.csv";
+  std::filesystem::create_hard_link(keptFile, otherName);
+  TrySavingOverTheKeptFile(card, history, otherName);
+  EXPECT_EQ(ReadWholeFile(keptFile), kept);
   const std::filesystem::path saved = folder.Path() / "saved history.csv";
   SaveThroughTheDialog(card, history, saved);
   EXPECT_EQ(ReadWholeFile(saved), kept);
