@@ -139,6 +139,12 @@ TEST(HistoryFile, NumberingGoesOnFromTheFilesNewestGame) {
   keeper.GameEnded(Game(43));
   EXPECT_EQ(keeper.LastKeptGameNumber(), 43);
   EXPECT_EQ(shell::LastGameNumberInFile(access, kFile), 43);
+  // Off, the file is anybody's; turned on again, it is read afresh.
+  options.keepGameHistory = false;
+  EXPECT_EQ(keeper.LastKeptGameNumber(), 0);
+  access.files[kFile] += LinesOf({50});
+  options.keepGameHistory = true;
+  EXPECT_EQ(keeper.LastKeptGameNumber(), 50);
 }
 
 TEST(HistoryFile, ALargeFileCostsOnlyItsTailAndGivesTheNewestGames) {
