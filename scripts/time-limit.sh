@@ -16,7 +16,9 @@ run_limited() {
   shift 2
   if [[ -n "${SLOTS_STAGE_DEADLINE:-}" ]]; then
     local left=$((SLOTS_STAGE_DEADLINE - $(date +%s)))
-    ((left < limit)) && limit=$left
+    if ((left < limit)); then
+      limit=$left
+    fi
   fi
   if ((limit <= 0)); then
     echo "== $what did not start: its stage had used all its time"
