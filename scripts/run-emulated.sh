@@ -17,8 +17,25 @@ qemu=/usr/bin/qemu-i386-static
 magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
 mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
 
+namespaces() { echo "$(readlink /proc/self/ns/user) $(readlink /proc/self/ns/mnt)"; }
+
+# --inside mounts and registers for its whole mount namespace: it runs only in
+# the user and mount namespaces this script made, never in the machine's own
+# (whose user namespace maps every id to itself) nor in the caller's.
+in_own_namespaces() {
+  local started_user started_mount user mount
+  read -r started_user started_mount <<<"${SLOTS_EMULATION_STARTED_FROM:-}"
+  read -r user mount <<<"$(namespaces)"
+  [[ -n "$started_mount" && $user != "$started_user" && $mount != "$started_mount" &&
+    $(awk '{ print $1, $2, $3 }' /proc/self/uid_map) != "0 0 4294967295" ]]
+}
+
 if [[ "${1:-}" == --inside ]]; then
   shift
+  if ! in_own_namespaces; then
+    echo "run-emulated.sh --inside runs only in the namespaces run-emulated.sh makes" >&2
+    exit 2
+  fi
   mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
   # F: the emulator is opened now, so it runs whatever the namespace sees.
   printf ':slots-i386:M::%s:%s:%s:F' "$magic" "$mask" "$qemu" \
@@ -31,7 +48,7 @@ if [[ "${1:-}" == --probe ]]; then
   [[ -x $qemu ]] && command -v unshare >/dev/null || exit 1
   server=$(dpkg -L wine32:i386 2>/dev/null | grep '/wineserver32$' | head -n 1)
   [[ -n "$server" ]] || exit 1
-  exec unshare --user --map-root-user --mount --propagation private \
+  SLOTS_EMULATION_STARTED_FROM=$(namespaces) exec unshare --user --map-root-user --mount --propagation private \
     bash "$0" --inside "$server" --version >/dev/null 2>&1
 fi
 
@@ -41,5 +58,5 @@ cmake --build "$mends" -j"$(nproc)" >/dev/null
 # so the 32-bit processes get the mends and the 64-bit ones an empty library.
 export SLOTS_I386_EMULATED=1
 export LD_PRELOAD="$mends/\$LIB/wine_qemu_mends.so"
-exec unshare --user --map-root-user --mount --propagation private \
+SLOTS_EMULATION_STARTED_FROM=$(namespaces) exec unshare --user --map-root-user --mount --propagation private \
   bash "$0" --inside "$@"

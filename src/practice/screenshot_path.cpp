@@ -24,9 +24,11 @@ bool IsDeviceName(std::wstring_view part) {
   if (std::ranges::find(kDevices, name) != kDevices.end()) {
     return true;
   }
+  // Windows counts the superscripts one to three as port digits too.
+  constexpr std::wstring_view kPortDigits = L"0123456789\u00B9\u00B2\u00B3";
   return name.size() == 4 &&
          (name.starts_with(L"COM") || name.starts_with(L"LPT")) &&
-         name[3] >= L'0' && name[3] <= L'9';
+         kPortDigits.find(name[3]) != std::wstring_view::npos;
 }
 
 bool HasDriveLetter(std::wstring_view path) {

@@ -1,5 +1,5 @@
-// A click that fails half-way (out of memory, say) leaves a card that takes
-// the next click and still closes, also when the close came meanwhile.
+// A click or key that fails half-way (out of memory, say) leaves a card that
+// takes the next one and still closes, also when the close came meanwhile.
 #include "chat/chat_connection.h"
 #include "chat/chat_line_search.h"
 #include "game/game_history.h"
@@ -59,17 +59,25 @@ private:
   chat::ChatCallbacks *callbacks_ = nullptr;
 };
 
-TEST(CardActionFailureTest, FailedClickLeavesTheCardTakingClicksAndClosing) {
+// A card on the fake, opened hidden.
+struct FailingCard {
   FailingChat fake;
   chat::SleepingRepeatPause pause;
-  chat::ChatConnection connection(&fake, L"slotscard", pause);
-  chat::ChatLineSearch chat(connection);
-  shell::SoundPlayer sounds(L"", fake, fake, 1);
+  chat::ChatConnection connection{&fake, L"slotscard", pause};
+  chat::ChatLineSearch chat{connection};
+  shell::SoundPlayer sounds{L"", fake, fake, 1};
   game::CardModel model;
   const game::SystemGameClock clock;
-  game::GameHistory history(clock, false);
-  CardWindow card(GetModuleHandleW(nullptr), model,
-                  {connection, chat, fake, sounds, history});
+  game::GameHistory history{clock, false};
+  CardWindow card{GetModuleHandleW(nullptr),
+                  model,
+                  {connection, chat, fake, sounds, history}};
+};
+
+TEST(CardActionFailureTest, FailedClickLeavesTheCardTakingClicksAndClosing) {
+  FailingCard failing;
+  FailingChat &fake = failing.fake;
+  CardWindow &card = failing.card;
   ASSERT_TRUE(card.Open(SW_HIDE));
   const HWND window = card.Window();
   const auto clickGetHost = [&] {
@@ -80,11 +88,41 @@ TEST(CardActionFailureTest, FailedClickLeavesTheCardTakingClicksAndClosing) {
   fake.failNextFetch = true;
   clickGetHost();
   clickGetHost();
-  EXPECT_EQ(model.hostName, L"Ann");
+  EXPECT_EQ(failing.model.hostName, L"Ann");
 
   fake.failNextFetch = true;
   fake.closeDuringFetch = window;
   clickGetHost();
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(fake.saves, 1);
+  MSG quit{};
+  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+// With a host named, Enter runs Free Game and then Start, each of which
+// fetches the chat: a key takes the path of a click, failure included.
+TEST(CardActionFailureTest, FailedKeyLeavesTheCardTakingKeysAndClosing) {
+  FailingCard failing;
+  FailingChat &fake = failing.fake;
+  ASSERT_TRUE(failing.card.Open(SW_HIDE));
+  const HWND window = failing.card.Window();
+  SetWindowTextW(GetDlgItem(window, kTxtHostname), L"Ann");
+  const auto pressEnter = [&] {
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
+    MSG key{};
+    ASSERT_TRUE(PeekMessageW(&key, window, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
+    EXPECT_TRUE(failing.card.HandleDialogKeys(key));
+  };
+
+  fake.failNextFetch = true;
+  pressEnter();
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_EQ(fake.saves, 0);
+
+  fake.failNextFetch = true;
+  fake.closeDuringFetch = window;
+  pressEnter();
+  EXPECT_EQ(fake.closeDuringFetch, nullptr);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(fake.saves, 1);
   MSG quit{};

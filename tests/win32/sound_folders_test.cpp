@@ -101,5 +101,18 @@ TEST_F(SoundFoldersTest, WaveOutputSurvivesMissingAndBrokenFiles) {
   SUCCEED() << "no sound and no fault";
 }
 
+// The player's audio thread may run on after the last sound: the player
+// stays loaded for the process, whatever frees it.
+TEST_F(SoundFoldersTest, WaveOutputKeepsThePlayerLoadedForTheProcess) {
+  {
+    WaveSoundOutput output;
+    output.PlaySoundFile((folder_ / "nothing.wav").wstring(), false);
+  }
+  const HMODULE winmm = GetModuleHandleW(L"winmm.dll");
+  ASSERT_NE(winmm, nullptr);
+  FreeLibrary(winmm);
+  EXPECT_EQ(GetModuleHandleW(L"winmm.dll"), winmm);
+}
+
 } // namespace
 } // namespace slots::win32

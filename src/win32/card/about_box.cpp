@@ -21,9 +21,4 @@ std::wstring AboutBoxText() {
          L"\r\n" + L"~Tamsk / tamsk@quillmoor.invalid";
 }
 
-void ShowAboutBox(HWND owner) {
-  MessageBoxW(owner, AboutBoxText().c_str(), kAboutBoxTitle,
-              MB_OK | MB_ICONINFORMATION);
-}
-
 } // namespace slots::win32

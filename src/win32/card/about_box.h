@@ -1,7 +1,5 @@
 #pragma once
 
-#include <windows.h>
-
 #include <string>
 
 namespace slots::win32 {
@@ -9,10 +7,7 @@ namespace slots::win32 {
 inline constexpr wchar_t kAboutBoxTitle[] = L"Tamsk's Slots Card";
 
 // Six lines, the fifth empty; the trailing blanks of the first four are part
-// of the text.
+// of the text. Shown as a notice: OK with the information icon.
 std::wstring AboutBoxText();
-
-// Modal, OK with the information icon; returns when the player closes it.
-void ShowAboutBox(HWND owner);
 
 } // namespace slots::win32

@@ -44,9 +44,9 @@ bool IsClick(int id, int code) {
 
 CardWindow::CardWindow(HINSTANCE instance, game::CardModel &model,
                        CardServices services)
-    : instance_(instance), model_(model),
-      services_(services), context_{model_, services_.chat, dialogs_,
-                                    services_.sounds, &services_.history},
+    : instance_(instance), model_(model), services_(services),
+      dialogs_(keys_), context_{model_, services_.chat, dialogs_,
+                                services_.sounds, &services_.history},
       icons_(instance), payout_(instance, [this] { OnPayoutWindowClosed(); }),
       history_(instance, services_.history) {}
 
@@ -81,6 +81,7 @@ bool CardWindow::Open(int showCommand) {
   }
   ShowIcons();
   dialogs_.SetOwner(window_);
+  keys_.WatchCard(window_);
   controls_.Create(window_, instance_, dpi_);
   Sync();
 
@@ -112,12 +113,18 @@ bool CardWindow::HandleDialogKeys(MSG &message) {
   if (window_ == nullptr) {
     return false;
   }
+  if (keys_.IsStale(message)) {
+    return true;
+  }
   const CardKey key = ReadCardKey(window_, message, model_);
   if (key.command != 0) {
-    // The path of a click: a disabled control takes no key either.
+    // The path of a click, through the window procedure, which catches a
+    // failing action as it does for clicks; a disabled control takes no key
+    // either.
     const bool isControl = FindCardControlLayout(key.command) != nullptr;
-    OnCommand(key.command, BN_CLICKED,
-              isControl ? controls_.Get(key.command) : nullptr);
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(key.command, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(isControl ? controls_.Get(key.command)
+                                                    : nullptr));
   }
   return key.used || IsDialogMessageW(window_, &message);
 }
@@ -221,9 +228,11 @@ void CardWindow::OnCommand(int id, int code, HWND control) {
   RunCommand(id);
 }
 
-// A close put off while the action ran comes first: it must not wait on a
-// redraw that may fail as the action did.
+// Keys pressed while the action ran are stale. A close put off meanwhile
+// comes before the redraw: it must not wait on a redraw that may fail as the
+// action did.
 void CardWindow::FinishAction() {
+  keys_.DropKeysPressedUntilNow();
   if (pendingEnd_ != Ending::None) {
     End(std::exchange(pendingEnd_, Ending::None));
   }
@@ -281,7 +290,7 @@ void CardWindow::RunCommand(int id) {
     model_.options.keepGameHistory = !model_.options.keepGameHistory;
     return;
   case kMnuAbout:
-    return ShowAboutBox(window_);
+    return dialogs_.ShowNotice(kAboutBoxTitle, AboutBoxText());
   default:
     return;
   }

@@ -12,6 +12,7 @@
 #include "win32/card/message_boxes.h"
 #include "win32/card/options_menu.h"
 #include "win32/card/picture_reels.h"
+#include "win32/card/stale_keys.h"
 #include "win32/card/tray_icon.h"
 #include "win32/history/history_window.h"
 #include "win32/payout/payout_window.h"
@@ -45,7 +46,9 @@ public:
   bool Open(int showCommand);
   HWND Window() const { return window_; }
   // The card's own keys (see card_keys.h), then Tab and the space bar
-  // between the controls; true when the message was used.
+  // between the controls; true when the message was used. A key pressed
+  // before the last action ended or box opened is used up, dropped (see
+  // stale_keys.h).
   bool HandleDialogKeys(MSG &message);
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam,
@@ -82,6 +85,7 @@ private:
   HINSTANCE instance_;
   game::CardModel &model_;
   CardServices services_;
+  StaleKeyFilter keys_;
   MessageBoxDialogs dialogs_;
   game::CardContext context_;
   HWND window_ = nullptr;

@@ -27,12 +27,14 @@ BOOL CALLBACK CloseIfOwnedBox(HWND window, LPARAM owner) {
 
 int MessageBoxDialogs::ShowYesNoBox(const std::wstring &title,
                                     const std::wstring &prompt) {
+  keys_.DropKeysPressedUntilNow();
   return MessageBoxW(owner_, prompt.c_str(), title.c_str(),
                      MB_YESNO | MB_ICONINFORMATION);
 }
 
 void MessageBoxDialogs::ShowNotice(const std::wstring &title,
                                    const std::wstring &text) {
+  keys_.DropKeysPressedUntilNow();
   MessageBoxW(owner_, text.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 

@@ -1,6 +1,7 @@
 #include "win32/card/tray_icon.h"
 
 #include "win32/card/card_control_ids.h"
+#include "win32/platform/module_handle.h"
 #include "win32/platform/system_library.h"
 
 #include <shellapi.h>
@@ -11,12 +12,11 @@ namespace slots::win32 {
 namespace {
 
 // The shell's library is loaded the first time the card goes to the tray,
-// not at every start, and kept until the program ends.
+// not at every start.
 BOOL NotifyShell(DWORD message, NOTIFYICONDATAW *record) {
   using NotifyFunction = BOOL(WINAPI *)(DWORD, PNOTIFYICONDATAW);
-  static const ModuleHandle shell = LoadSystemLibrary(L"shell32.dll");
-  static const NotifyFunction notify =
-      FindExport<NotifyFunction>(shell.get(), "Shell_NotifyIconW");
+  static const NotifyFunction notify = FindExport<NotifyFunction>(
+      LoadSystemLibraryForProcess(L"shell32.dll"), "Shell_NotifyIconW");
   return notify != nullptr && notify(message, record);
 }
 

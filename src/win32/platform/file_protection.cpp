@@ -1,5 +1,6 @@
 #include "win32/platform/file_protection.h"
 
+#include "win32/platform/module_handle.h"
 #include "win32/platform/system_library.h"
 
 #include <windows.h>
@@ -27,15 +28,15 @@ using GetControlFunction = BOOL(WINAPI *)(PSECURITY_DESCRIPTOR,
 
 // advapi32 loads from the system folder at the first save that needs it.
 struct SecurityFunctions {
-  SecurityFunctions() : module(LoadSystemLibrary(L"advapi32.dll")) {
+  SecurityFunctions() {
+    const HMODULE advapi = LoadSystemLibraryForProcess(L"advapi32.dll");
     getNamed = FindExport<GetNamedSecurityInfoFunction>(
-        module.get(), "GetNamedSecurityInfoW");
+        advapi, "GetNamedSecurityInfoW");
     setNamed = FindExport<SetNamedSecurityInfoFunction>(
-        module.get(), "SetNamedSecurityInfoW");
-    getControl = FindExport<GetControlFunction>(module.get(),
-                                                "GetSecurityDescriptorControl");
+        advapi, "SetNamedSecurityInfoW");
+    getControl =
+        FindExport<GetControlFunction>(advapi, "GetSecurityDescriptorControl");
   }
-  ModuleHandle module;
   GetNamedSecurityInfoFunction getNamed = nullptr;
   SetNamedSecurityInfoFunction setNamed = nullptr;
   GetControlFunction getControl = nullptr;

@@ -91,6 +91,7 @@ using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniqueMemoryDc = UniqueHandle<HDC, DeleteDC, HandleKind::Gdi>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIcon, HandleKind::User>;
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenu, HandleKind::User>;
+using UniqueHook = UniqueHandle<HHOOK, UnhookWindowsHookEx, HandleKind::User>;
 using UniqueKernelHandle =
     UniqueHandle<HANDLE, CloseHandle, HandleKind::Kernel>;
 using UniqueFindHandle = UniqueHandle<HANDLE, FindClose, HandleKind::Kernel>;

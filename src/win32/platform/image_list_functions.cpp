@@ -1,20 +1,20 @@
 #include "win32/platform/image_list_functions.h"
 
+#include "win32/platform/module_handle.h"
 #include "win32/platform/system_library.h"
 
 namespace slots::win32 {
 namespace {
 
 struct ImageListFunctions {
-  ModuleHandle module;
   decltype(&ImageList_Create) create = nullptr;
   decltype(&ImageList_Add) add = nullptr;
   decltype(&ImageList_Draw) draw = nullptr;
   decltype(&ImageList_GetImageCount) count = nullptr;
   decltype(&ImageList_Destroy) destroy = nullptr;
 
-  ImageListFunctions() : module(LoadSystemLibrary(L"comctl32.dll")) {
-    const HMODULE comctl = module.get();
+  ImageListFunctions() {
+    const HMODULE comctl = LoadSystemLibraryForProcess(L"comctl32.dll");
     create = FindExport<decltype(create)>(comctl, "ImageList_Create");
     add = FindExport<decltype(add)>(comctl, "ImageList_Add");
     draw = FindExport<decltype(draw)>(comctl, "ImageList_Draw");
@@ -24,7 +24,7 @@ struct ImageListFunctions {
   bool IsComplete() const { return create && add && draw && count && destroy; }
 };
 
-// Loaded once, kept until the program ends: lists live as long as the card.
+// Looked up once: lists live as long as the card.
 const ImageListFunctions &Functions() {
   static const ImageListFunctions functions;
   return functions;

@@ -1,5 +1,6 @@
 #include "win32/platform/list_view_class.h"
 
+#include "win32/platform/module_handle.h"
 #include "win32/platform/system_library.h"
 
 #include <commctrl.h>
@@ -8,12 +9,11 @@ namespace slots::win32 {
 namespace {
 
 struct ListViewClass {
-  ModuleHandle module;
   bool registered = false;
 
-  ListViewClass() : module(LoadSystemLibrary(L"comctl32.dll")) {
+  ListViewClass() {
     const auto initialize = FindExport<decltype(&InitCommonControlsEx)>(
-        module.get(), "InitCommonControlsEx");
+        LoadSystemLibraryForProcess(L"comctl32.dll"), "InitCommonControlsEx");
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
                                        ICC_LISTVIEW_CLASSES};
     registered = initialize != nullptr && initialize(&classes) != FALSE;
@@ -22,7 +22,7 @@ struct ListViewClass {
 
 } // namespace
 
-// Kept until the program ends: list views live as long as their windows.
+// Registered once: list views live as long as their windows.
 bool RegisterListViewClass() {
   static const ListViewClass listViews;
   return listViews.registered;

@@ -1,5 +1,6 @@
 #include "win32/platform/save_file_dialog.h"
 
+#include "win32/platform/module_handle.h"
 #include "win32/platform/system_library.h"
 
 #include <commdlg.h>
@@ -15,9 +16,8 @@ constexpr wchar_t kCsvFilter[] = L"CSV files (*.csv)\0*.csv\0All files\0*.*\0";
 using SaveDialogFunction = decltype(&GetSaveFileNameW);
 
 SaveDialogFunction SaveDialog() {
-  static const ModuleHandle module = LoadSystemLibrary(L"comdlg32.dll");
-  static const auto function =
-      FindExport<SaveDialogFunction>(module.get(), "GetSaveFileNameW");
+  static const auto function = FindExport<SaveDialogFunction>(
+      LoadSystemLibraryForProcess(L"comdlg32.dll"), "GetSaveFileNameW");
   return function;
 }
 

@@ -1,5 +1,6 @@
 #include "win32/platform/wave_sound_output.h"
 
+#include "win32/platform/module_handle.h"
 #include "win32/platform/system_library.h"
 
 #include <mmsystem.h>
@@ -15,8 +16,8 @@ WaveSoundOutput::~WaveSoundOutput() {
 WaveSoundOutput::PlaySoundFunction WaveSoundOutput::FindPlayer() {
   if (!playerLookedFor_) {
     playerLookedFor_ = true;
-    winmm_ = LoadSystemLibrary(L"winmm.dll");
-    playSound_ = FindExport<PlaySoundFunction>(winmm_.get(), "PlaySoundW");
+    playSound_ = FindExport<PlaySoundFunction>(
+        LoadSystemLibraryForProcess(L"winmm.dll"), "PlaySoundW");
   }
   return playSound_;
 }

@@ -29,7 +29,8 @@ public:
   bool Open(HWND card);
   HWND Window() const { return window_; }
   // Tab between the controls and Enter to send; true when the message was
-  // used.
+  // used. Enter reaches the window procedure as the Say button's click, so a
+  // send that fails is caught there as a click's is.
   bool HandleDialogKeys(MSG &message);
 
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam,

@@ -1,6 +1,7 @@
 // The card played from the keyboard alone, on the practice table: Enter
 // steps through the game, 1 to 3 hold, Esc resets, F1 opens About, and the
-// host box keeps its own keys.
+// host box keeps its own keys. Keys pressed while an action runs are
+// dropped.
 #include "card_ui_driver.h"
 #include "practice_table_steps.h"
 #include "win32/card/card_control_ids.h"
@@ -119,6 +120,47 @@ TEST(CardKeysUi, PlaysPracticeGamesWithoutAClick) {
   EXPECT_TRUE(WaitFor(
       [&] { return TextOf(card.Control(kTxtHostname)).ends_with(L'3'); }));
   EXPECT_FALSE(ShowsRed(card.Control(kLabel10)));
+  ASSERT_TRUE(card.Close());
+}
+
+// Keys wait in the queue while the card is busy; acting on the state that
+// follows, a second Enter during a slow Start would hold nothing and a third
+// end the game. They are dropped; the next key pressed is taken.
+TEST(CardKeysUi, KeysPressedWhileAnActionRunsAreDropped) {
+  CardFolder folder("keys_while_busy");
+  folder.WriteChat({"Ann: Your machinekeeper is Ann",
+                    "Ann: Amount of credits you get: 250"});
+  CardProcess card(folder);
+  ASSERT_NE(card.Window(), nullptr);
+  ClickLabel(card.Control(kLabel2));
+  HWND question =
+      card.WaitForWindowOfCard(kMessageBoxClass, L"ESP Registration?");
+  ASSERT_NE(question, nullptr);
+  AnswerMessageBox(question, IDYES);
+  ASSERT_TRUE(WaitFor([&] { return !IsEnabled(card.Control(kLabel2)); }));
+
+  folder.AppendChatLine("ESP from Ann: FIRST:[1]05[2]09[3]14:");
+  // The chat client is busy for a dozen requests: Start takes a while.
+  std::string busy;
+  for (int request = 0; request < 12; ++request) {
+    busy += "6\n";
+  }
+  folder.WriteChatStatuses(busy);
+  for (int press = 0; press < 3; ++press) {
+    PressKey(card.Window(), VK_RETURN);
+  }
+  ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand5)); }));
+  WaitUntilIdle(card.Window());
+  EXPECT_EQ(TextOf(card.Control(kLblS3)), L"Cherry");
+  EXPECT_TRUE(IsEnabled(card.Control(kCommand5)));
+  EXPECT_FALSE(IsEnabled(card.Control(kCommand6)));
+  EXPECT_FALSE(folder.HasChatCall(
+      {"DapiCommunicate", "slotscard", "2", "Ann", "I hold 0,0,0"}));
+
+  PressCardKey(card, VK_RETURN);
+  EXPECT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand6)); }));
+  EXPECT_TRUE(folder.HasChatCall(
+      {"DapiCommunicate", "slotscard", "2", "Ann", "I hold 0,0,0"}));
   ASSERT_TRUE(card.Close());
 }
 

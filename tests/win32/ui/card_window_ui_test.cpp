@@ -437,6 +437,8 @@ TEST(CardWindowUi, TrayIconFollowsTheTaskbar) {
   PostMessageW(window, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
   ASSERT_TRUE(
       WaitFor([&] { return !IsIconic(window) && IsWindowVisible(window); }));
+  // The card shows itself before it takes the icon away.
+  WaitUntilIdle(window);
   EXPECT_FALSE(HasTrayIcon(window));
   ASSERT_TRUE(card.Close());
 }
