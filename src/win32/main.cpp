@@ -11,7 +11,6 @@
 #include "shell/settings_store.h"
 #include "shell/sound_player.h"
 #include "win32/card/card_window.h"
-#include "win32/card/message_boxes.h"
 #include "win32/chat_link_choice.h"
 #include "win32/platform/dll_search.h"
 #include "win32/platform/dpi_scaling.h"
@@ -74,11 +73,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   if (model.options.keepGameHistory) {
     history.AddEarlierGames(shell::LoadHistoryFile(historyFiles, historyFile));
   }
-  win32::MessageBoxDialogs historyNotice;
-  historyNotice.SetOwner(card.Window());
-  historyKeeper.SetTroubleNotice([&historyNotice] {
-    historyNotice.ShowNotice(std::wstring(shell::kHistoryTroubleTitle),
-                             std::wstring(shell::kHistoryTroubleNotice));
+  historyKeeper.SetTroubleNotice([&card] {
+    card.Dialogs().ShowNotice(std::wstring(shell::kHistoryTroubleTitle),
+                              std::wstring(shell::kHistoryTroubleNotice));
   });
   std::unique_ptr<win32::PracticeChatWindow> practiceWindow;
   if (link.practiceClient) {

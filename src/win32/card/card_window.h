@@ -45,6 +45,8 @@ public:
   // the window cannot be created.
   bool Open(int showCommand);
   HWND Window() const { return window_; }
+  // The card's own message boxes, for what tells the player outside a click.
+  game::CardDialogs &Dialogs() { return dialogs_; }
   // The card's own keys (see card_keys.h), then Tab and the space bar
   // between the controls; true when the message was used. A key pressed
   // before the last action ended or box opened is used up, dropped (see
