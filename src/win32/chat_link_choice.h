@@ -8,11 +8,19 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace slots::win32 {
 
-// What the card links to: the chat client's library beside the program, or,
-// without a usable one or when asked for, the practice table.
+// Where the card looks for the chat client's library, in order: beside the
+// program, then in the system folder, then in the Windows folder, where
+// installers often put a chat client's shared library. Each is a full path:
+// neither the current folder nor the search path is ever asked.
+std::vector<std::filesystem::path>
+ChatLibraryPlaces(const std::filesystem::path &programFolder);
+
+// What the card links to: the first usable chat client's library of those
+// places, or, without one or when asked for, the practice table.
 struct ChatLinkChoice {
   std::unique_ptr<chat::ChatLibrary> chatLibrary;
   std::unique_ptr<practice::PracticeChatClient> practiceClient;

@@ -7,9 +7,11 @@
 #include "game/game_history.h"
 #include "practice/practice_clock.h"
 #include "practice/start_options.h"
+#include "shell/data_files_place.h"
 #include "shell/history_file.h"
 #include "shell/settings_store.h"
 #include "shell/sound_player.h"
+#include "win32/card/card_control_ids.h"
 #include "win32/card/card_window.h"
 #include "win32/chat_link_choice.h"
 #include "win32/platform/dll_search.h"
@@ -19,6 +21,7 @@
 #include "win32/platform/program_folder.h"
 #include "win32/platform/pumping_repeat_pause.h"
 #include "win32/platform/wave_sound_output.h"
+#include "win32/platform/windows_data_folders.h"
 #include "win32/platform/windows_history_file.h"
 #include "win32/platform/windows_settings_files.h"
 #include "win32/practice/practice_chat_window.h"
@@ -53,20 +56,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   shell::SoundPlayer sounds(folder, soundOutput, folderLister,
                             std::random_device{}());
   win32::WindowsSettingsFileAccess settingsFiles;
-  shell::IniSettingsStore settings(
-      std::filesystem::path(folder) / shell::kSettingsFileName, settingsFiles);
+  win32::WindowsDataFolders dataFolders;
+  const shell::DataFilesPlace dataPlace =
+      shell::ChooseDataFilesPlace(folder, dataFolders, settingsFiles);
+  shell::IniSettingsStore settings(dataPlace.folder / shell::kSettingsFileName,
+                                   settingsFiles);
 
   game::CardModel model;
   const game::SystemGameClock gameClock;
   game::GameHistory history(gameClock, link.practiceClient != nullptr);
   win32::WindowsHistoryFileAccess historyFiles;
   const std::filesystem::path historyFile =
-      std::filesystem::path(folder) / shell::kHistoryFileName;
+      dataPlace.folder / shell::kHistoryFileName;
   shell::HistoryFileKeeper historyKeeper(historyFiles, historyFile,
                                          model.options);
   history.SetListener(&historyKeeper);
-  win32::CardWindow card(instance, model,
-                         {connection, chat, settings, sounds, history});
+  win32::CardWindow card(
+      instance, model,
+      {connection, chat, settings, sounds, history, historyFile});
   if (!card.Open(showCommand)) {
     return 1;
   }
@@ -82,6 +89,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     practiceWindow = std::make_unique<win32::PracticeChatWindow>(
         instance, *link.practiceClient, link.practiceReason);
     practiceWindow->Open(card.Window());
+  }
+  // Said once; the card plays on without saving.
+  if (!dataPlace.unsavedNotice.empty()) {
+    MessageBoxW(card.Window(), dataPlace.unsavedNotice.c_str(),
+                win32::kCardWindowCaption, MB_OK | MB_ICONWARNING);
   }
   std::unique_ptr<win32::ScheduledScreenshot> screenshot;
   if (options.screenshot) {

@@ -1,6 +1,7 @@
 // The real loader and the real stdcall callbacks against the stand-in chat
 // library, copied into a scratch folder as the chat client's library.
 #include "chat/chat_connection.h"
+#include "win32/chat_link_choice.h"
 #include "win32/platform/program_folder.h"
 #include "win32/platform/wadapi_library.h"
 
@@ -248,6 +249,18 @@ TEST(ChatLibraryLoader, LibraryWithoutTheExportsMeansNoChatLink) {
   wchar_t system[MAX_PATH] = {};
   GetSystemDirectoryW(system, MAX_PATH);
   EXPECT_EQ(LoadWadapiLibrary(fs::path(system) / L"version.dll"), nullptr);
+}
+
+// Beside the program, then the system and Windows folders; a folder that
+// cannot be named leaves no bare name for the current folder to answer.
+TEST(ChatLibraryLoader, LooksBesideTheProgramThenInTheSystemFolders) {
+  wchar_t system[MAX_PATH] = {}, windows[MAX_PATH] = {};
+  GetSystemDirectoryW(system, MAX_PATH);
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  const std::vector<fs::path> systemPlaces = {
+      fs::path(system) / L"wadapi.dll", fs::path(windows) / L"wadapi.dll"};
+  EXPECT_EQ(ChatLibraryPlaces(L""), systemPlaces);
+  EXPECT_EQ(ChatLibraryPlaces(L"C:\\Chat").front(), L"C:\\Chat\\wadapi.dll");
 }
 
 } // namespace

@@ -48,7 +48,7 @@ CardWindow::CardWindow(HINSTANCE instance, game::CardModel &model,
       dialogs_(keys_), context_{model_, services_.chat, dialogs_,
                                 services_.sounds, &services_.history},
       icons_(instance), payout_(instance, [this] { OnPayoutWindowClosed(); }),
-      history_(instance, services_.history) {}
+      history_(instance, services_.history, services_.historyFile) {}
 
 CardWindow::~CardWindow() {
   tray_.Remove();

@@ -29,6 +29,7 @@ struct CardServices {
   shell::SettingsStore &settings;
   shell::SoundPlayer &sounds;
   game::GameHistory &history;
+  std::filesystem::path historyFile;
 };
 
 // SlotsForm: renders the model on real child windows and turns clicks into

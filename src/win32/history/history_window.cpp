@@ -9,7 +9,6 @@
 #include "win32/platform/dpi_scaling.h"
 #include "win32/platform/file_identity.h"
 #include "win32/platform/list_view_class.h"
-#include "win32/platform/program_folder.h"
 #include "win32/platform/save_file_dialog.h"
 #include "win32/platform/window_text.h"
 #include "win32/platform/windows_history_file.h"
@@ -32,15 +31,6 @@ constexpr int kRowHeight = 26;
 constexpr int kButtonWidth = 120;
 constexpr int kSmallestChartHeight = 120;
 constexpr wchar_t kSuggestedFileName[] = L"game-history.csv";
-
-// The file Keep Game History adds to: saving the list over it would drop
-// its games older than those the list holds.
-bool IsKeptHistoryFile(const std::wstring &path) {
-  const std::wstring kept = ProgramFolder() + L"\\" +
-                            std::wstring(shell::kHistoryFileName.begin(),
-                                         shell::kHistoryFileName.end());
-  return AreSameFile(path, kept);
-}
 
 UniqueFont CreateWindowFont(int dpi) {
   return UniqueFont(CreateFontW(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
@@ -80,8 +70,9 @@ RECT OpeningRect(HWND card, int dpi) {
 } // namespace
 
 HistoryWindow::HistoryWindow(HINSTANCE instance,
-                             const game::GameHistory &history)
-    : instance_(instance), history_(history) {}
+                             const game::GameHistory &history,
+                             std::filesystem::path keptFile)
+    : instance_(instance), history_(history), keptFile_(std::move(keptFile)) {}
 
 HistoryWindow::~HistoryWindow() { Destroy(); }
 
@@ -233,7 +224,9 @@ void HistoryWindow::SaveAsCsv() {
   if (!path) {
     return;
   }
-  if (IsKeptHistoryFile(*path)) {
+  // Saving the list over the kept file would drop its games older than
+  // those the list holds.
+  if (AreSameFile(*path, keptFile_)) {
     MessageBoxW(window_,
                 L"The card keeps its history in this file and only adds to "
                 L"it. Please choose another name.",

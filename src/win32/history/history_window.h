@@ -5,6 +5,7 @@
 #include "win32/platform/routed_window.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace slots::win32 {
@@ -16,7 +17,10 @@ namespace slots::win32 {
 // one.
 class HistoryWindow final : public MessageTarget {
 public:
-  HistoryWindow(HINSTANCE instance, const game::GameHistory &history);
+  // `keptFile` is the file Keep Game History adds to: Save As never
+  // replaces it.
+  HistoryWindow(HINSTANCE instance, const game::GameHistory &history,
+                std::filesystem::path keptFile);
   HistoryWindow(const HistoryWindow &) = delete;
   HistoryWindow &operator=(const HistoryWindow &) = delete;
   ~HistoryWindow();
@@ -42,6 +46,7 @@ private:
 
   HINSTANCE instance_;
   const game::GameHistory &history_;
+  std::filesystem::path keptFile_;
   HWND window_ = nullptr;
   HWND summary_ = nullptr;
   HWND save_ = nullptr;

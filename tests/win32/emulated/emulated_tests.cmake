@@ -18,7 +18,7 @@ add_emulated_test(emulated_chat_link slots_win32_tests
                   ${CMAKE_CURRENT_BINARY_DIR})
 set(CARD_TRAY_TESTS "CardWindowUi.*Tray*")
 add_emulated_test(emulated_card_ui card_ui_tests
-                  "CardGameUi.*:CardWindowUi.*:-${CARD_TRAY_TESTS}"
+                  "CardGameUi.*:CardWindowUi.*:ChatLibraryPlacesUi.*:-${CARD_TRAY_TESTS}"
                   ${CARD_UI_FOLDER})
 
 # The tray tests, where the emulated Wine's taskbar takes icons at all.

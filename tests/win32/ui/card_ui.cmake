@@ -48,7 +48,7 @@ set_tests_properties(win32_package_unpack PROPERTIES
 # The chat library fault tests, which run in an entry of their own below.
 set(CHAT_LIBRARY_FAULTS "*ChatLibraryFaultsUi.*:ChatLibraryAbsentUi.*")
 add_test(NAME win32_card_ui
-         COMMAND card_ui_tests --gtest_filter=-PracticeLongRun.*:${CHAT_LIBRARY_FAULTS}
+         COMMAND card_ui_tests --gtest_filter=-PracticeLongRun.*:ProtectedFolderUi.*:${CHAT_LIBRARY_FAULTS}
          WORKING_DIRECTORY ${CARD_UI_FOLDER})
 set_tests_properties(win32_card_ui PROPERTIES
   TIMEOUT 900 FIXTURES_REQUIRED "card_ui_screenshots;card_package")
@@ -68,6 +68,13 @@ add_test(NAME win32_chat_library_faults
          COMMAND card_ui_tests --gtest_filter=${CHAT_LIBRARY_FAULTS}
          WORKING_DIRECTORY ${CARD_UI_FOLDER})
 set_tests_properties(win32_chat_library_faults PROPERTIES TIMEOUT 900)
+
+# The card in a folder its player may not write in, read-only for real.
+add_test(NAME win32_protected_folder
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run_protected_folder.sh
+                 ${SLOTS_WINE_ARCH} $<TARGET_FILE:card_ui_tests>)
+set_tests_properties(win32_protected_folder PROPERTIES
+  TIMEOUT 600 SKIP_RETURN_CODE 77)
 
 # The same window at 120 and 144 dpi, each in a Wine prefix of its own.
 foreach(dpi 120 144)

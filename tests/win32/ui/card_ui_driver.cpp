@@ -98,6 +98,18 @@ std::filesystem::path ScreenshotFolder() {
   return folder;
 }
 
+std::wstring SystemFolderPlace() {
+  wchar_t folder[MAX_PATH]{};
+  GetSystemDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder) + L"\\" + kChatLibrary;
+}
+
+std::wstring WindowsFolderPlace() {
+  wchar_t folder[MAX_PATH]{};
+  GetWindowsDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder) + L"\\" + kChatLibrary;
+}
+
 bool WaitFor(const std::function<bool()> &condition,
              std::chrono::milliseconds patience,
              std::chrono::milliseconds pollInterval) {
@@ -157,12 +169,20 @@ void CardFolder::UseChatLibrary(const std::wstring &libraryFileName) const {
                              path_ / kChatLibrary);
 }
 
-std::vector<std::vector<std::string>> CardFolder::ChatCalls() const {
+std::vector<std::vector<std::string>>
+ChatCallsLogged(const std::filesystem::path &log) {
+  std::ifstream file(log, std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
   std::vector<std::vector<std::string>> calls;
-  for (const std::string &line : SplitLines(ReadFile("standin_calls.txt"))) {
+  for (const std::string &line : SplitLines(content.str())) {
     calls.push_back(SplitAtTabs(line));
   }
   return calls;
+}
+
+std::vector<std::vector<std::string>> CardFolder::ChatCalls() const {
+  return ChatCallsLogged(path_ / "standin_calls.txt");
 }
 
 bool CardFolder::HasChatCall(const std::vector<std::string> &call) const {

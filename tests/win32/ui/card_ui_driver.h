@@ -102,6 +102,15 @@ private:
   HWND window_ = nullptr;
 };
 
+// What a stand-in chat library recorded in this log: one call per entry,
+// fields split at TABs.
+std::vector<std::vector<std::string>>
+ChatCallsLogged(const std::filesystem::path &log);
+
+// Where wadapi.dll would be in the system folder and in the Windows folder.
+std::wstring SystemFolderPlace();
+std::wstring WindowsFolderPlace();
+
 std::wstring TextOf(HWND window);
 bool IsEnabled(HWND window);
 bool IsTopmost(HWND window);

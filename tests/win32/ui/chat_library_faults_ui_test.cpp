@@ -396,8 +396,10 @@ void PlayOnThePracticeTable(const CardFolder &folder,
 TEST(ChatLibraryAbsentUi, LibraryWithoutAnExportLeavesTheCardOnThePractice) {
   CardFolder folder("missing_export");
   folder.UseChatLibrary(STANDIN_WADAPI_NO_GET_ALL_TEXT_DLL);
-  ASSERT_NO_FATAL_FAILURE(
-      PlayOnThePracticeTable(folder, L"The wadapi.dll beside slotscard.exe ("));
+  ASSERT_NO_FATAL_FAILURE(PlayOnThePracticeTable(
+      folder, L"The wadapi.dll at " +
+                  (folder.Path() / L"wadapi.dll").wstring() +
+                  L" is not a chat client's library the card can use"));
   // A library short of a function is never called at all.
   EXPECT_TRUE(folder.ChatCalls().empty());
 }

@@ -149,8 +149,12 @@ TEST(PracticeTableUi,
   const std::wstring reason = TextOf(GetDlgItem(practice, kPracticeReason));
   EXPECT_NE(reason.find(L"No wadapi.dll was found beside slotscard.exe"),
             std::wstring::npos);
-  EXPECT_NE(reason.find((folder.Path() / L"wadapi.dll").wstring()),
-            std::wstring::npos);
+  // Every place looked in, in the order they were tried.
+  const std::wstring places = (folder.Path() / L"wadapi.dll").wstring() +
+                              L", " + SystemFolderPlace() + L" and " +
+                              WindowsFolderPlace();
+  EXPECT_NE(reason.find(L"(looked for " + places + L")"), std::wstring::npos)
+      << reason;
   // Beside the card, not over it.
   RECT overlap{};
   const RECT cardRect = ScreenRect(card.Window());
