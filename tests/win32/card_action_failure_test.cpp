@@ -71,7 +71,7 @@ struct FailingCard {
   game::GameHistory history{clock, false};
   CardWindow card{GetModuleHandleW(nullptr),
                   model,
-                  {connection, chat, fake, sounds, history}};
+                  {connection, chat, fake, sounds, history, {}}};
 };
 
 TEST(CardActionFailureTest, FailedClickLeavesTheCardTakingClicksAndClosing) {

@@ -2,6 +2,7 @@
 
 #include "shell/settings_store.h"
 #include "win32/platform/gdi_handles.h"
+#include "win32/platform/module_handle.h"
 #include "win32/platform/system_library.h"
 
 #include <windows.h>
@@ -52,9 +53,8 @@ bool WindowsDataFolders::MakeFolder(const std::filesystem::path &folder) {
 }
 
 std::filesystem::path WindowsDataFolders::LocalAppDataFolder() {
-  const ModuleHandle shell = LoadSystemLibrary(L"shell32.dll");
-  const auto getFolderPath =
-      FindExport<ShGetFolderPathFunction>(shell.get(), "SHGetFolderPathW");
+  const auto getFolderPath = FindExport<ShGetFolderPathFunction>(
+      LoadSystemLibraryForProcess(L"shell32.dll"), "SHGetFolderPathW");
   wchar_t folder[MAX_PATH]{};
   if (getFolderPath == nullptr ||
       getFolderPath(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT,
