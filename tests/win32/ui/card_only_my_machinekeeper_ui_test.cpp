@@ -72,7 +72,7 @@ TEST(OnlyMyMachinekeeperUi, StrangersFinalsArePassedOverAfterARestart) {
   HWND question =
       card.WaitForWindowOfCard(kMessageBoxClass, L"ESP Registration?");
   ASSERT_NE(question, nullptr);
-  AnswerMessageBox(question, IDNO);
+  AnswerMessageBox(question, IDYES);
   ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kLabel3)); }));
   folder.AppendChatLine("ESP from Ann: FIRST:[1]01[2]02[3]03:");
   ClickButton(card.Control(kCommand1));
