@@ -291,13 +291,21 @@ TEST(GameHistoryCsv, RoundTripsAwkwardNamesAndQuotesOnlyWhereNeeded) {
 // read back without it. Plain numbers stay numbers.
 TEST(GameHistoryCsv, TextsASpreadsheetWouldRunAreMarked) {
   const std::pair<std::wstring, std::string> cells[] = {
-      {L"=1+2", "'=1+2"},       {L"+x", "'+x"},
-      {L"-x", "'-x"},           {L"@SUM(A1)", "'@SUM(A1)"},
-      {L"\tx", "'\tx"},         {L"\rx", "\"'\rx\""},
-      {L"'quoted", "''quoted"}, {L"-50", "-50"},
-      {L"+50", "+50"},          {L"-5.25", "-5.25"},
-      {L"-5.", "'-5."},         {L"- 5", "'- 5"},
-      {L"x=1", "x=1"},          {L"", ""}};
+      {L"=1+2", "'=1+2"},
+      {L"+x", "'+x"},
+      {L"-x", "'-x"},
+      {L"@SUM(A1)", "'@SUM(A1)"},
+      {L"\tx", "'\tx"},
+      {L"\rx", "\"'\rx\""},
+      {L"'quoted", "''quoted"},
+      {L"-50", "-50"},
+      {L"+50", "+50"},
+      {L"-5.25", "-5.25"},
+      {L"-5.", "'-5."},
+      {L"- 5", "'- 5"},
+      {L"x=1", "x=1"},
+      {L"-9", "-9"},
+      {L"", ""}};
   for (const auto &[text, cell] : cells) {
     SCOPED_TRACE(cell);
     GameRecord record;

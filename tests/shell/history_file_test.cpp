@@ -130,6 +130,7 @@ TEST(HistoryFile, NumberingGoesOnFromTheFilesNewestGame) {
   game::CardOptions options;
   shell::HistoryFileKeeper keeper(access, kFile, options);
   EXPECT_EQ(keeper.LastKeptGameNumber(), 0) << "the option is off";
+  EXPECT_EQ(shell::LastGameNumberInFile(access, "missing.csv"), 0);
   options.keepGameHistory = true;
   EXPECT_EQ(keeper.LastKeptGameNumber(), 41);
   access.refuseAppends = true;
