@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <climits>
 
 namespace slots::win32 {
@@ -20,7 +21,68 @@ bool SystemCodePageIsSingleByte() {
   return singleByte;
 }
 
+class SystemCodePageTextDecoder final : public chat::ChatTextDecoder {
+public:
+  SystemCodePageTextDecoder() {
+    CPINFO info{};
+    if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize != 2)
+      return;
+    for (int range = 0; range + 1 < MAX_LEADBYTES && info.LeadByte[range] != 0;
+         range += 2) {
+      for (unsigned byte = info.LeadByte[range];
+           byte <= info.LeadByte[range + 1] && byte < takers_.size(); ++byte)
+        takers_[byte] = true;
+    }
+    // Windows versions differ in what a first byte does before a byte that
+    // cannot follow it: some take it into the character, some leave it be.
+    // Asked once, with a CR; a CR left be is a line break everywhere.
+    if (!LeadByteTakesCarriageReturn())
+      takers_.fill(false);
+  }
+
+  void AppendDecoded(std::string_view bytes,
+                     std::wstring &text) const override {
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX))
+      return;
+    const int count = static_cast<int>(bytes.size());
+    const int length =
+        SystemCodePageIsSingleByte()
+            ? count
+            : MultiByteToWideChar(CP_ACP, 0, bytes.data(), count, nullptr, 0);
+    if (length <= 0)
+      return;
+    const std::size_t start = text.size();
+    text.resize(start + static_cast<std::size_t>(length));
+    const int written = MultiByteToWideChar(CP_ACP, 0, bytes.data(), count,
+                                            text.data() + start, length);
+    text.resize(start + (written > 0 ? static_cast<std::size_t>(written) : 0));
+  }
+
+  bool TakesNextByte(unsigned char byte) const override {
+    return takers_[byte];
+  }
+
+private:
+  bool LeadByteTakesCarriageReturn() const {
+    for (std::size_t byte = 0x80; byte < takers_.size(); ++byte) {
+      if (!takers_[byte])
+        continue;
+      const char probe[] = {static_cast<char>(byte), '\r', '\n'};
+      wchar_t decoded[4] = {};
+      return MultiByteToWideChar(CP_ACP, 0, probe, 3, decoded, 4) == 2;
+    }
+    return false;
+  }
+
+  std::array<bool, 256> takers_{};
+};
+
 } // namespace
+
+const chat::ChatTextDecoder &SystemCodePageDecoder() {
+  static const SystemCodePageTextDecoder decoder;
+  return decoder;
+}
 
 std::wstring WideFromSystemCodePage(std::string_view text) {
   if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chat/chat_text_decoder.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,5 +17,10 @@ std::string SystemCodePageFromWide(std::wstring_view text);
 // otherwise become "Daler"), nor when it holds the replacement character
 // that stood in for bytes the code page could not read.
 std::optional<std::string> ExactSystemCodePageFromWide(std::wstring_view text);
+
+// Reads the chat library's text a line at a time, in the system code page,
+// exactly as MultiByteToWideChar reads the whole text. Lives as long as the
+// program.
+const chat::ChatTextDecoder &SystemCodePageDecoder();
 
 } // namespace slots::win32
