@@ -18,10 +18,11 @@ std::wstring BalanceFromCreditField(std::wstring_view creditField);
 // Three equal codes that name a symbol, or any Cherry, win; a tag that is no
 // integer is no symbol.
 Outcome JudgeOutcome(const CardModel &model);
-// Command6 "Final": shows the host's final spin and balance. A final older
-// than the first spin Start showed belongs to an earlier game; when the chat
-// holds no newer one yet, a notice tells the player and the card stays as it
-// was.
+// Command6 "Final": shows the host's final spin and balance. Only a final
+// spin from whoever sent the game's first spin ends the game; a final older
+// than the first spin Start showed belongs to an earlier game. When the chat
+// holds no such final yet, a notice tells the player and the card stays as
+// it was.
 void Final(CardContext &card);
 
 } // namespace slots::game
