@@ -1,12 +1,17 @@
 // A stand-in for the chat client's library, for the Wine benchmark only: it
-// serves one generated chat text of SLOTS_BENCH_CHAT_BYTES bytes in
-// Windows-1252. The machinekeeper's lines are the oldest, so every walk back
-// from the newest line covers the whole text. Every request is answered
-// "done".
+// serves a generated chat text of SLOTS_BENCH_CHAT_BYTES bytes in
+// Windows-1252 and plays a machinekeeper just enough for a whole game: the
+// registration brings the credits, the payout table and a first spin, the
+// holds bring the final. SLOTS_BENCH_CHAT_LAYOUT puts the game's lines near
+// the end of the chat ("end", as in an evening's chat) or at its top ("top",
+// so every walk covers the whole text). BenchNewGame goes back to a chat
+// that holds only the announcement. Every request is answered "done".
 #include <windows.h>
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -17,47 +22,76 @@ using TextCallback = void(__stdcall *)(const char *);
 
 constexpr std::size_t kDefaultChatBytes = 1 << 20;
 
-constexpr std::string_view kOldestLines =
-    "Dealer: Your machinekeeper is Dealer\r\n"
-    "Dealer: Amount of credits you get: 250\r\n"
-    "Dealer: Payouts:1:2:3:4:5:6:7:8:9:10:11:12:13:14:15:16\r\n"
-    "ESP from Dealer: FIRST:R1 01R2 02R3 03:\r\n"
-    "ESP to Dealer: I hold 1,0,1\r\n"
-    "ESP from Dealer: FINAL:R1 01R2 01R3 01:C=250;";
+// The game's lines, as each answer of the machinekeeper adds them.
+constexpr std::string_view kAnnouncement =
+    "Dealer: Your machinekeeper is Dealer";
+constexpr std::string_view kRegistrationAnswer =
+    "\r\nDealer: Amount of credits you get: 250"
+    "\r\nDealer: Payouts:1:2:3:4:5:6:7:8:9:10:11:12:13:14:15:16"
+    "\r\nESP from Dealer: FIRST:R1 01R2 02R3 03:";
+constexpr std::string_view kHoldsAnswer =
+    "\r\nESP to Dealer: I hold 1,0,1"
+    "\r\nESP from Dealer: FINAL:R1 01R2 01R3 01:C=250;";
 // Public chatter with the accented letters of Windows-1252.
 constexpr std::string_view kChatter =
     "\r\nAm\xe9lie: na\xefve caf\xe9 talk about the weather, and you?";
+// Lines of chatter after the game's lines in the "end" layout.
+constexpr int kChatterAfterGame = 3;
+
+enum Stage { kAnnounced, kDealt, kFinished, kStages };
 
 StatusCallback statusCallback = nullptr;
 TextCallback textCallback = nullptr;
-char *chatText = nullptr;
+// One whole chat text per stage of the game, made before the first request,
+// so that no click pays for making them.
+std::array<std::string, kStages> chatTexts;
+Stage stage = kAnnounced;
 
-std::size_t ChatBytesWanted() {
+std::string EnvironmentValue(const char *name) {
   char value[32] = {};
-  const DWORD length =
-      GetEnvironmentVariableA("SLOTS_BENCH_CHAT_BYTES", value, sizeof(value));
-  if (length == 0 || length >= sizeof(value))
-    return kDefaultChatBytes;
-  const std::size_t bytes = std::strtoull(value, nullptr, 10);
-  return bytes < kOldestLines.size() ? kOldestLines.size() : bytes;
+  const DWORD length = GetEnvironmentVariableA(name, value, sizeof(value));
+  return length == 0 || length >= sizeof(value) ? std::string() : value;
 }
 
-// Written straight into the one buffer it is served from, so the library
-// holds the text once, as the chat client's window does.
-void MakeChatText() {
+std::size_t ChatBytesWanted() {
+  const std::string value = EnvironmentValue("SLOTS_BENCH_CHAT_BYTES");
+  return value.empty() ? kDefaultChatBytes
+                       : std::strtoull(value.c_str(), nullptr, 10);
+}
+
+std::string ChatterOf(std::size_t bytes) {
+  std::string chatter;
+  chatter.reserve(bytes + kChatter.size());
+  while (chatter.size() < bytes)
+    chatter += kChatter;
+  return chatter;
+}
+
+// The game's lines at the top or near the end, chatter filling the rest.
+std::string ChatText(std::string_view gameLines, std::size_t bytes,
+                     bool linesAtTop) {
+  const std::size_t chatterBytes =
+      bytes > gameLines.size() ? bytes - gameLines.size() : 0;
+  if (linesAtTop)
+    return std::string(gameLines) + ChatterOf(chatterBytes);
+  std::string after;
+  for (int line = 0; line < kChatterAfterGame; ++line)
+    after += kChatter;
+  std::string before = ChatterOf(
+      chatterBytes > after.size() + 2 ? chatterBytes - after.size() - 2 : 0);
+  // The chat's oldest line is chatter too: no line break before it.
+  return before.substr(2) + "\r\n" + std::string(gameLines) + after;
+}
+
+void MakeChatTexts() {
   const std::size_t bytes = ChatBytesWanted();
-  chatText = static_cast<char *>(std::malloc(bytes + 1));
-  if (chatText == nullptr)
-    return;
-  std::memcpy(chatText, kOldestLines.data(), kOldestLines.size());
-  std::size_t end = kOldestLines.size();
-  while (end < bytes) {
-    const std::size_t part =
-        end + kChatter.size() <= bytes ? kChatter.size() : bytes - end;
-    std::memcpy(chatText + end, kChatter.data(), part);
-    end += part;
-  }
-  chatText[end] = '\0';
+  const bool linesAtTop = EnvironmentValue("SLOTS_BENCH_CHAT_LAYOUT") == "top";
+  std::string gameLines(kAnnouncement);
+  chatTexts[kAnnounced] = ChatText(gameLines, bytes, linesAtTop);
+  gameLines += kRegistrationAnswer;
+  chatTexts[kDealt] = ChatText(gameLines, bytes, linesAtTop);
+  gameLines += kHoldsAnswer;
+  chatTexts[kFinished] = ChatText(gameLines, bytes, linesAtTop);
 }
 
 void ReportDone() {
@@ -75,8 +109,8 @@ __declspec(dllexport) short __stdcall InitDDE(const char *,
                                               TextCallback text) {
   statusCallback = status;
   textCallback = text;
-  if (chatText == nullptr)
-    MakeChatText();
+  if (chatTexts[kAnnounced].empty())
+    MakeChatTexts();
   return 0;
 }
 
@@ -86,13 +120,17 @@ __declspec(dllexport) void __stdcall DapiRegister(const char *) {}
 
 __declspec(dllexport) void __stdcall DapiCommunicate(const char *, short,
                                                      const char *,
-                                                     const char *) {
+                                                     const char *text) {
+  const bool holds = text != nullptr && std::strstr(text, "I hold") != nullptr;
+  stage = holds ? kFinished : kDealt;
   ReportDone();
 }
 
 __declspec(dllexport) void __stdcall DapiGetAllText(const char *) {
-  if (textCallback != nullptr && chatText != nullptr)
-    textCallback(chatText);
+  if (textCallback != nullptr)
+    textCallback(chatTexts[stage].c_str());
   ReportDone();
 }
+
+__declspec(dllexport) void __stdcall BenchNewGame() { stage = kAnnounced; }
 }

@@ -1,9 +1,12 @@
 // Times one of the card's clicks over the chat text the stand-in library
 // serves, with the card's own chat link code: the wadapi.dll adapter, the
-// connection, the reader and the game action. The first click also shows
-// how much resident memory it took at its peak and what it left behind.
+// connection, the reader and the game action. Each click is timed where a
+// player makes it: a new game is played up to it, untimed, on a fresh card.
+// Look is Start once more after the final, as waiting for the next game
+// looks. The first click also shows how much resident memory it took at its
+// peak and what it left behind.
 // Usage: click_bench ACTION CLICKS, ACTION one of GetHost, FreeGame, Start,
-// Final. Prints: ACTION median-ms min-ms peak-bytes left-bytes.
+// Holds, Final, Look. Prints: ACTION median-ms min-ms peak-bytes left-bytes.
 #include "bench_clock.h"
 
 #include "chat/chat_connection.h"
@@ -11,9 +14,12 @@
 #include "game/card_interfaces.h"
 #include "game/final_spin.h"
 #include "game/first_spin.h"
+#include "game/holds.h"
 #include "game/host_lookup.h"
 #include "win32/platform/program_folder.h"
 #include "win32/platform/wadapi_library.h"
+
+#include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -43,57 +49,68 @@ public:
 
 struct Click {
   const wchar_t *name;
-  std::function<void(game::CardModel &)> prepare;
   std::function<void(game::CardContext &)> run;
   std::function<bool(const game::CardModel &)> didItsWork;
 };
 
-const std::vector<Click> &Clicks() {
+// A game's clicks in the order a player makes them.
+const std::vector<Click> &GameClicks() {
   static const std::vector<Click> clicks = {
-      {L"GetHost", [](game::CardModel &) {}, game::GetHost,
+      {L"GetHost", game::GetHost,
        [](const game::CardModel &m) { return m.hostName == L"Dealer"; }},
-      {L"FreeGame", [](game::CardModel &) {}, game::FreeGame,
+      {L"FreeGame", game::FreeGame,
        [](const game::CardModel &m) { return m.credits == L"250"; }},
-      {L"Start",
-       [](game::CardModel &m) {
-         m.hostName = L"Dealer";
-         m.registered = true;
-       },
-       game::Start,
-       [](const game::CardModel &m) { return m.reels[2].tag == L"03"; }},
-      {L"Final",
-       [](game::CardModel &m) {
-         m.hostName = L"Dealer";
-         m.steps.final = true;
-       },
-       game::Final,
-       [](const game::CardModel &m) { return m.credits == L"250"; }}};
+      {L"Start", game::Start,
+       [](const game::CardModel &m) {
+         return m.reels[2].tag == L"03" && m.steps.espHolds;
+       }},
+      {L"Holds", game::EspHolds,
+       [](const game::CardModel &m) { return m.steps.final; }},
+      {L"Final", game::Final,
+       [](const game::CardModel &m) {
+         return m.credits == L"250" && m.steps.start;
+       }},
+      {L"Look", game::Start, [](const game::CardModel &m) {
+         return m.reels[2].tag == L"01" && m.steps.start;
+       }}};
   return clicks;
 }
 
-const Click *FindClick(const wchar_t *name) {
-  for (const Click &click : Clicks()) {
-    if (std::wcscmp(click.name, name) == 0)
-      return &click;
+std::size_t FindClick(const wchar_t *name) {
+  const std::vector<Click> &clicks = GameClicks();
+  for (std::size_t i = 0; i < clicks.size(); ++i) {
+    if (std::wcscmp(clicks[i].name, name) == 0)
+      return i;
   }
-  return nullptr;
+  return clicks.size();
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t **argv) {
-  const Click *click = argc == 3 ? FindClick(argv[1]) : nullptr;
+  const std::size_t timed =
+      argc == 3 ? FindClick(argv[1]) : GameClicks().size();
   const int clicks = argc == 3 ? std::wcstol(argv[2], nullptr, 10) : 0;
-  if (click == nullptr || clicks < 1) {
-    std::fputs("usage: click_bench GetHost|FreeGame|Start|Final CLICKS\n",
+  if (timed == GameClicks().size() || clicks < 1) {
+    std::fputs("usage: click_bench GetHost|FreeGame|Start|Holds|Final|Look "
+               "CLICKS\n",
                stderr);
     return 2;
   }
+  const Click *click = &GameClicks()[timed];
   const auto library =
       win32::LoadWadapiLibrary(std::filesystem::path(win32::ProgramFolder()) /
                                win32::kChatLibraryFileName);
   if (!library) {
     std::fputs("no wadapi.dll beside click_bench.exe\n", stderr);
+    return 1;
+  }
+  const auto newGame = reinterpret_cast<void(__stdcall *)()>(
+      reinterpret_cast<void *>(GetProcAddress(
+          GetModuleHandleW(win32::kChatLibraryFileName), "BenchNewGame")));
+  if (newGame == nullptr) {
+    std::fputs("the wadapi.dll beside click_bench.exe is no bench library\n",
+               stderr);
     return 1;
   }
   chat::SleepingRepeatPause pause;
@@ -108,8 +125,10 @@ int wmain(int argc, wchar_t **argv) {
   bench::ResidentMemory after;
   for (int round = 0; round < clicks; ++round) {
     game::CardModel model;
-    click->prepare(model);
     game::CardContext card{model, search, dialogs, sounds};
+    newGame();
+    for (std::size_t earlier = 0; earlier < timed; ++earlier)
+      GameClicks()[earlier].run(card);
     if (round == 0)
       before = bench::ReadResidentMemory();
     const double start = bench::NowMilliseconds();
