@@ -13,6 +13,7 @@
 
 namespace {
 
+using slots::chat::ChatText;
 using slots::chat::FetchedChatText;
 using slots::chat::kLineBreak;
 using slots::chat::kNoMoreLines;
@@ -32,44 +33,48 @@ std::wstring MakeChatText(std::size_t characters) {
   return text;
 }
 
-const FetchedChatText &ChatTextOfSize(std::int64_t characters) {
-  static std::map<std::int64_t, FetchedChatText> texts;
+const std::wstring &ChatTextOfSize(std::int64_t characters) {
+  static std::map<std::int64_t, std::wstring> texts;
   auto text = texts.find(characters);
   if (text == texts.end())
     text = texts
-               .emplace(characters, FetchedChatText(MakeChatText(
-                                        static_cast<std::size_t>(characters))))
+               .emplace(characters,
+                        MakeChatText(static_cast<std::size_t>(characters)))
                .first;
   return text->second;
+}
+
+FetchedChatText FetchedChatOfSize(std::int64_t characters) {
+  return FetchedChatText(ChatText(ChatTextOfSize(characters)));
 }
 
 // The walk as the card does it: lines handed out as views, each tested for
 // the marker.
 void BM_WalkToOldestMarker(benchmark::State &state) {
-  const FetchedChatText &chat = ChatTextOfSize(state.range(0));
+  const FetchedChatText chat = FetchedChatOfSize(state.range(0));
   for (auto _ : state) {
     const auto line = chat.FindNewestLineWith(kMarker);
     benchmark::DoNotOptimize(line);
   }
-  state.SetBytesProcessed(state.iterations() * chat.Text().size() *
+  state.SetBytesProcessed(state.iterations() * chat.Text().Size() *
                           sizeof(wchar_t));
 }
 
 // Free Game's walk: three markers tested on every line of one walk.
 void BM_WalkToThreeMarkers(benchmark::State &state) {
-  const FetchedChatText &chat = ChatTextOfSize(state.range(0));
+  const FetchedChatText chat = FetchedChatOfSize(state.range(0));
   for (auto _ : state) {
     const auto found = chat.FindNewestLinesWith(
         {kMarker, L"Payouts:", L"Your machinekeeper is "});
     benchmark::DoNotOptimize(found);
   }
-  state.SetBytesProcessed(state.iterations() * chat.Text().size() *
+  state.SetBytesProcessed(state.iterations() * chat.Text().Size() *
                           sizeof(wchar_t));
 }
 
 // The least any walk must do: look at every character once for breaks.
 void BM_BareReverseLineBreakScan(benchmark::State &state) {
-  const std::wstring_view chat = ChatTextOfSize(state.range(0)).Text();
+  const std::wstring_view chat = ChatTextOfSize(state.range(0));
   for (auto _ : state) {
     std::size_t breaks = 0;
     for (std::size_t i = chat.size(); i > 1; --i)
@@ -107,7 +112,7 @@ private:
 };
 
 void BM_CopyingWalkToOldestMarker(benchmark::State &state) {
-  const std::wstring chat(ChatTextOfSize(state.range(0)).Text());
+  const std::wstring &chat = ChatTextOfSize(state.range(0));
   for (auto _ : state) {
     CopyingChatTextReader reader;
     std::wstring line = reader.ReadChatLine(chat);

@@ -381,9 +381,9 @@ private:
   }
 
   void Fetch() {
-    connection_.DapiText().clear();
+    connection_.DapiText() = chat::ChatText(std::wstring());
     connection_.ChatGetAllText();
-    fuzz::Require(linkOpen_ != connection_.DapiText().empty());
+    fuzz::Require(linkOpen_ != connection_.DapiText().IsEmpty());
     if (linkOpen_) {
       RequireNothingOverdue();
     }

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data,
   chat::SleepingRepeatPause pause;
   chat::ChatConnection connection(nullptr, L"slotscard", pause);
   connection.DapiTextCallback(delivered);
-  const std::wstring &kept = connection.DapiText();
+  const std::wstring kept = connection.DapiText().WholeText();
   fuzz::Require(delivered.starts_with(kept));
   fuzz::Require(!kept.ends_with(L"\r\n"));
   connection.DapiStatusCallback(delivered);

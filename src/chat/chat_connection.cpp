@@ -1,5 +1,6 @@
 #include "chat/chat_connection.h"
 
+#include "chat/chat_text_scan.h"
 #include "chat/wide_text_scan.h"
 
 #include <thread>
@@ -124,7 +125,23 @@ void ChatConnection::DapiTextCallback(std::wstring text) {
   while (std::wstring_view(text.data(), length).ends_with(kLineBreakPair))
     length -= kLineBreakPair.size();
   text.resize(length);
-  dapiText_ = std::move(text);
+  dapiText_ = ChatText(std::move(text));
+}
+
+void ChatConnection::DapiTextCallback(std::string bytes,
+                                      const ChatTextDecoder &decoder) {
+  // Padding is counted in characters: a text that has any is decoded whole.
+  if (bytes.find('\0') != std::string::npos) {
+    ChatCallbacks::DapiTextCallback(std::move(bytes), decoder);
+    return;
+  }
+  std::size_t length = bytes.size();
+  while (length >= kLineBreakPair.size() &&
+         FindLastLineBreak(bytes, length, decoder) ==
+             length - kLineBreakPair.size())
+    length -= kLineBreakPair.size();
+  bytes.resize(length);
+  dapiText_ = ChatText(std::move(bytes), decoder);
 }
 
 } // namespace slots::chat

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/chat_library.h"
+#include "chat/chat_text.h"
 
 #include <chrono>
 #include <cstdint>
@@ -84,9 +85,12 @@ public:
   void DapiMessageCallback(std::wstring_view first, std::int16_t number,
                            std::wstring_view second) override;
   void DapiTextCallback(std::wstring text) override;
+  // Keeps the bytes as they came: lines are decoded only as walks reach them.
+  void DapiTextCallback(std::string bytes,
+                        const ChatTextDecoder &decoder) override;
 
   const std::wstring &DapiStatus() const { return dapiStatus_; }
-  std::wstring &DapiText() { return dapiText_; }
+  ChatText &DapiText() { return dapiText_; }
   const LastMessage &DapiLastMessage() const { return dapiLastMessage_; }
   const std::wstring &ApplicationName() const { return applicationName_; }
 
@@ -104,7 +108,7 @@ private:
   bool inClick_ = false;
   std::chrono::steady_clock::duration clickSpent_{};
   std::wstring dapiStatus_;
-  std::wstring dapiText_;
+  ChatText dapiText_{std::wstring()};
   LastMessage dapiLastMessage_;
 };
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "chat/chat_text_decoder.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace slots::chat {
 
@@ -17,6 +20,14 @@ public:
   virtual void DapiMessageCallback(std::wstring_view first, std::int16_t number,
                                    std::wstring_view second) = 0;
   virtual void DapiTextCallback(std::wstring text) = 0;
+  // The text as the library's bytes, with what reads them (it outlives the
+  // link). By default decoded whole and taken as above.
+  virtual void DapiTextCallback(std::string bytes,
+                                const ChatTextDecoder &decoder) {
+    std::wstring text;
+    decoder.AppendDecoded(bytes, text);
+    DapiTextCallback(std::move(text));
+  }
 };
 
 // The chat client's library (wadapi.dll on Windows). Results other than

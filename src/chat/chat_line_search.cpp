@@ -1,6 +1,8 @@
 #include "chat/chat_line_search.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace slots::chat {
 
@@ -11,8 +13,10 @@ FetchedChatText::FindNewestLineWith(std::wstring_view marker,
   // nothing holds no line at all.
   if (IsEmpty())
     return std::nullopt;
+  const std::wstring_view markers[] = {marker};
+  std::size_t newerLines = 0;
   for (std::wstring_view line = walk.ReadChatLine(text_); !IsNoMoreLines(line);
-       line = walk.ReadChatLine({})) {
+       line = walk.ReadOlderLineWithAny(markers, newerLines)) {
     if (LineContains(line, marker))
       return line;
   }
@@ -31,26 +35,29 @@ void FetchedChatText::WalkToMarkers(
     std::span<std::optional<FoundChatLine>> found) const {
   if (IsEmpty())
     return;
-  std::size_t missing = markers.size();
+  std::vector<std::wstring_view> missing(markers.begin(), markers.end());
+  std::size_t newerLines = 0;
   ChatTextReader walk;
   for (std::wstring_view line = walk.ReadChatLine(text_);
-       missing > 0 && !IsNoMoreLines(line); line = walk.ReadChatLine({})) {
+       !missing.empty() && !IsNoMoreLines(line);
+       line = walk.ReadOlderLineWithAny(missing, newerLines)) {
     for (std::size_t i = 0; i < markers.size(); ++i) {
       if (!found[i] && LineContains(line, markers[i]) &&
           (accepts.empty() || accepts[i](line))) {
         found[i] = FoundChatLine{line, walk};
-        --missing;
+        missing.erase(std::find(missing.begin(), missing.end(), markers[i]));
       }
     }
   }
 }
 
 FetchedChatText ChatLineSearch::FetchChatText() {
-  // Swapped out rather than cleared, so that no earlier text keeps its
-  // memory while the new one arrives.
-  std::wstring().swap(connection_.DapiText());
+  // Replaced rather than cleared, so that no earlier text keeps its memory
+  // while the new one arrives.
+  connection_.DapiText() = ChatText(std::wstring());
   connection_.ChatGetAllText();
-  return FetchedChatText(std::exchange(connection_.DapiText(), {}));
+  return FetchedChatText(
+      std::exchange(connection_.DapiText(), ChatText(std::wstring())));
 }
 
 bool AnyLine(std::wstring_view) { return true; }

@@ -31,15 +31,16 @@ struct FoundChatLine {
 // nothing of a chat text stays between clicks.
 class FetchedChatText {
 public:
-  explicit FetchedChatText(std::wstring text) : text_(std::move(text)) {}
+  explicit FetchedChatText(ChatText text) : text_(std::move(text)) {}
 
   // The chat client delivered nothing (or gave up): every walk finds nothing.
-  bool IsEmpty() const { return text_.empty(); }
-  std::wstring_view Text() const { return text_; }
+  bool IsEmpty() const { return text_.IsEmpty(); }
+  const ChatText &Text() const { return text_; }
 
   // Walks back from the newest line to the newest line holding the marker.
-  // Empty when no such line comes before the walk runs out. The line is a
-  // view into this text; `walk` can go on to older lines from there.
+  // Empty when no such line comes before the walk runs out. The line lasts
+  // as long as this text; `walk` can go on to older lines from there. The
+  // walk searches for the marker, so lines without it are never decoded.
   std::optional<std::wstring_view>
   FindNewestLineWith(std::wstring_view marker, ChatTextReader &walk) const;
   std::optional<std::wstring_view>
@@ -69,7 +70,7 @@ private:
                      std::span<const LineFilter> accepts,
                      std::span<std::optional<FoundChatLine>> found) const;
 
-  std::wstring text_;
+  ChatText text_;
 };
 
 // The one way the game reads the chat: fetch the whole text afresh, once per

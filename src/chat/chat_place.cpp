@@ -2,9 +2,6 @@
 
 #include "chat/chat_text_reader.h"
 
-#include <algorithm>
-#include <functional>
-
 namespace slots::chat {
 namespace {
 
@@ -12,38 +9,51 @@ namespace {
 // their balances repeat word for word.
 constexpr std::size_t kMarkingLines = 32;
 
-std::size_t HashLine(std::wstring_view line) {
-  return std::hash<std::wstring_view>{}(line);
-}
+// Steps through the lines of a text as a walk does, newest first: a line
+// reading "qmerror" ends it as it ends a walk.
+class LineSteps {
+public:
+  explicit LineSteps(const ChatText &text) : text_(text) {
+    if (!text.IsEmpty())
+      Keep(text.NewestLine());
+  }
+
+  const std::optional<LineSpan> &Line() const { return line_; }
+  void StepBack() { Keep(text_.LineBefore(*line_)); }
+
+private:
+  void Keep(std::optional<LineSpan> line) {
+    line_ = line && !text_.LineReads(*line, kNoMoreLines) ? line : std::nullopt;
+  }
+
+  const ChatText &text_;
+  std::optional<LineSpan> line_;
+};
 
 } // namespace
 
-ChatPlace ChatPlace::OfLine(std::wstring_view text, std::size_t newerLines) {
+ChatPlace ChatPlace::OfLine(const ChatText &text, std::size_t newerLines) {
   ChatPlace place;
   place.newerLines_ = newerLines;
-  ChatTextReader walk;
-  for (std::wstring_view line = walk.ReadChatLine(text);
-       place.endingLines_.size() < kMarkingLines && !text.empty() &&
-       line != kNoMoreLines;
-       line = walk.ReadChatLine({})) {
-    place.endingLines_.push_back(HashLine(line));
+  for (LineSteps steps(text);
+       steps.Line() && place.endingLines_.size() < kMarkingLines;
+       steps.StepBack()) {
+    place.endingLines_.push_back(text.HashOfLine(*steps.Line()));
   }
   return place;
 }
 
 std::optional<std::size_t>
-ChatPlace::NewerLinesIn(std::wstring_view laterText) const {
+ChatPlace::NewerLinesIn(const ChatText &laterText) const {
   const std::size_t runLength = endingLines_.size();
-  if (runLength == 0 || laterText.empty()) {
+  if (runLength == 0) {
     return std::nullopt;
   }
   // The last `runLength` lines read, newest first, in a ring.
   std::vector<std::size_t> window(runLength);
   std::size_t linesRead = 0;
-  ChatTextReader walk;
-  for (std::wstring_view line = walk.ReadChatLine(laterText);
-       line != kNoMoreLines; line = walk.ReadChatLine({})) {
-    window[linesRead % runLength] = HashLine(line);
+  for (LineSteps steps(laterText); steps.Line(); steps.StepBack()) {
+    window[linesRead % runLength] = laterText.HashOfLine(*steps.Line());
     ++linesRead;
     if (linesRead < runLength ||
         window[(linesRead - 1) % runLength] != endingLines_.back()) {

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "chat/chat_text.h"
+
 #include <cstddef>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 namespace slots::chat {
@@ -16,17 +17,17 @@ namespace slots::chat {
 class ChatPlace {
 public:
   // The line of `text` that has `newerLines` lines after it.
-  static ChatPlace OfLine(std::wstring_view text, std::size_t newerLines);
+  static ChatPlace OfLine(const ChatText &text, std::size_t newerLines);
 
   // How many lines of `laterText` are newer than the place's line. Empty
   // when the later text no longer holds the run that marks it.
-  std::optional<std::size_t> NewerLinesIn(std::wstring_view laterText) const;
+  std::optional<std::size_t> NewerLinesIn(const ChatText &laterText) const;
 
   bool operator==(const ChatPlace &) const = default;
 
 private:
-  // Lines of the run, newest first, kept as hashes: a run of long lines costs
-  // no more than a run of short ones.
+  // Lines of the run, newest first, kept as hashes of the text's own units,
+  // never decoded: a run of long lines costs no more than a run of short ones.
   std::vector<std::size_t> endingLines_;
   std::size_t newerLines_ = 0;
 };

@@ -71,7 +71,7 @@ class RememberedLineInText {
 public:
   RememberedLineInText(const std::optional<std::wstring> &line,
                        const std::optional<chat::ChatPlace> &place,
-                       std::wstring_view text)
+                       const chat::ChatText &text)
       : line_(line), place_(place), text_(text) {}
 
   // Whether the line `newerLines` lines back from the newest is this one.
@@ -89,7 +89,7 @@ public:
 private:
   const std::optional<std::wstring> &line_;
   const std::optional<chat::ChatPlace> &place_;
-  std::wstring_view text_;
+  const chat::ChatText &text_;
   bool placeLookedFor_ = false;
   std::optional<std::size_t> at_;
 };
@@ -114,8 +114,12 @@ FinalSearch FindCurrentFinalLine(chat::ChatLineSearch &chat,
                                  chatText.Text());
   chat::ChatTextReader walk;
   std::size_t newerLines = 0;
+  const std::wstring_view markers[] = {
+      kFinalSpinMarker, kFirstSpinMarker,
+      bounds.firstSpinLine ? *bounds.firstSpinLine : kFirstSpinMarker};
   for (std::wstring_view line = walk.ReadChatLine(chatText.Text());
-       !chat::IsNoMoreLines(line); line = walk.ReadChatLine({}), ++newerLines) {
+       !chat::IsNoMoreLines(line);
+       line = walk.ReadOlderLineWithAny(markers, newerLines)) {
     if (lastFinal.Is(line, newerLines)) {
       return FinalSearch::FirstSpinMet();
     }

@@ -41,8 +41,11 @@ StartLines FindStartLines(const chat::FetchedChatText &chatText,
   std::vector<std::wstring> finishedBy;
   chat::ChatTextReader walk;
   std::size_t newerLines = 0;
+  const std::wstring_view markers[] = {kPayoutMarker, kFirstSpinMarker,
+                                       kFinalSpinMarker};
   for (std::wstring_view line = walk.ReadChatLine(chatText.Text());
-       !chat::IsNoMoreLines(line); line = walk.ReadChatLine({}), ++newerLines) {
+       !chat::IsNoMoreLines(line);
+       line = walk.ReadOlderLineWithAny(markers, newerLines)) {
     if (!found.payout && chat::LineContains(line, kPayoutMarker) &&
         isAnnouncement(line)) {
       found.payout = line;

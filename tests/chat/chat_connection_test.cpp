@@ -169,7 +169,7 @@ TEST(ChatConnectionWithoutLibrary, RequestsDoNothing) {
   connection.ChatGetAllText();
   connection.ChatSend(kPrivateMessageKind, L"Dealer", L"x");
   connection.CloseLink();
-  EXPECT_TRUE(connection.DapiText().empty());
+  EXPECT_TRUE(connection.DapiText().IsEmpty());
 }
 
 TEST(ChatConnectionLink, FailedInitLeavesTheLinkClosed) {
@@ -242,7 +242,7 @@ TEST_P(DeliveredTextTrimming, StoresWhatTheChatHolds) {
   NoPause pause;
   ChatConnection connection(nullptr, L"slotscard", pause);
   connection.DapiTextCallback(GetParam().delivered);
-  EXPECT_EQ(connection.DapiText(), GetParam().stored);
+  EXPECT_EQ(connection.DapiText().WholeText(), GetParam().stored);
 }
 
 using namespace std::string_literals;

@@ -38,7 +38,7 @@ TEST_F(ChatLineSearchTest, OneFetchServesEveryWalkOfAClick) {
   EXPECT_EQ(chatText.FindNewestLineWith(L"FIRST:"), L"Ann: FIRST:old");
   EXPECT_EQ(chatText.FindNewestLineWith(L"Payouts:"), L"Ann: Payouts:1");
   EXPECT_EQ(library.CountCalls(L"DapiGetAllText"), 1);
-  EXPECT_TRUE(connection.DapiText().empty());
+  EXPECT_TRUE(connection.DapiText().IsEmpty());
 }
 
 TEST_F(ChatLineSearchTest, WalkGoesOnToOlderLinesFromTheLineFound) {

@@ -320,7 +320,7 @@ TEST(PracticeTable, NothingReachesTheChatBeforeTheLinkOpensOrAfterItCloses) {
   connection.ChatSend(2, L"Marlowe", L"Register me!");
   connection.ChatGetAllText();
   EXPECT_EQ(client.ChatText().WholeText(), opening);
-  EXPECT_TRUE(connection.DapiText().empty());
+  EXPECT_TRUE(connection.DapiText().IsEmpty());
 }
 
 } // namespace

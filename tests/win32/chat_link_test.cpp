@@ -83,7 +83,7 @@ TEST_F(ChatLinkTest, FetchesTheWholeChatTextThroughTheCallbacks) {
                                    "aler: FIRST: 05  09  14  :\r\n\r\n\r\n");
   OpenLinkWithStatuses("");
   connection_->ChatGetAllText();
-  EXPECT_EQ(connection_->DapiText(),
+  EXPECT_EQ(connection_->DapiText().WholeText(),
             L"Ann: Your machinekeeper is Ann\r\n"
             L"ESP from D\u00e9aler: FIRST: 05  09  14  :");
   EXPECT_EQ(connection_->DapiStatus(), L"0");

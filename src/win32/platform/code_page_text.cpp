@@ -56,9 +56,24 @@ struct CodePageShape {
   // Single byte: the bytes that come back as themselves.
   std::array<bool, 256> readsBack{};
   bool allReadBack = true;
-  // Double byte: the bytes that start a character of two.
+  // Double byte: the bytes that start a character of two, and whether such a
+  // byte takes a CR after it into its character. Windows versions differ in
+  // what a first byte does before a byte that cannot follow it: some take it,
+  // some leave it be.
   std::array<bool, 256> leadByte{};
+  bool leadTakesCarriageReturn = false;
 };
+
+bool LeadTakesCarriageReturn(const CodePageShape &shape) {
+  for (int byte = 0x80; byte < 256; ++byte) {
+    if (!shape.leadByte[byte])
+      continue;
+    const char probe[] = {static_cast<char>(byte), '\r', '\n'};
+    wchar_t decoded[4] = {};
+    return MultiByteToWideChar(shape.codePage, 0, probe, 3, decoded, 4) == 2;
+  }
+  return false;
+}
 
 CodePageShape FindShape(UINT codePage) {
   CodePageShape shape;
@@ -83,6 +98,7 @@ CodePageShape FindShape(UINT codePage) {
       shape.leadByte[byte] = true;
     }
   }
+  shape.leadTakesCarriageReturn = LeadTakesCarriageReturn(shape);
   return shape;
 }
 
@@ -103,7 +119,10 @@ const CodePageShape &ShapeOf(UINT codePage) {
 std::size_t CharacterLength(const CodePageShape &shape, std::string_view text) {
   const auto lead = static_cast<unsigned char>(text[0]);
   if (!shape.utf8) {
-    return shape.leadByte[lead] && text.size() >= 2 ? 2 : 1;
+    const bool pairs =
+        shape.leadByte[lead] && text.size() >= 2 &&
+        (text[1] != '\r' || shape.leadTakesCarriageReturn);
+    return pairs ? 2 : 1;
   }
   const std::size_t length = lead < 0xC2   ? 1
                              : lead < 0xE0 ? 2
@@ -143,6 +162,31 @@ void AppendReadable(const CodePageShape &shape, std::string_view text,
   AppendReadable(shape, text.substr(0, cut), out);
   AppendReadable(shape, text.substr(cut), out);
 }
+
+// Decodes line by line exactly as WideFromSystemCodePage decodes the whole
+// text: a line break never falls inside a character, so each line's
+// characters are the same characters either way.
+class SystemCodePageTextDecoder final : public chat::ChatTextDecoder {
+public:
+  SystemCodePageTextDecoder() {
+    const CodePageShape &shape = ShapeOf(CP_ACP);
+    // A CR left be is a line break in every code page.
+    if (!shape.utf8 && !shape.singleByte && shape.leadTakesCarriageReturn)
+      takers_ = shape.leadByte;
+  }
+
+  void AppendDecoded(std::string_view bytes,
+                     std::wstring &text) const override {
+    text += WideFromCodePage(CP_ACP, bytes);
+  }
+
+  bool TakesNextByte(unsigned char byte) const override {
+    return takers_[byte];
+  }
+
+private:
+  std::array<bool, 256> takers_{};
+};
 
 } // namespace
 
@@ -204,6 +248,11 @@ std::optional<std::string> ExactCodePageFromWide(UINT codePage,
 
 std::optional<std::string> ExactSystemCodePageFromWide(std::wstring_view text) {
   return ExactCodePageFromWide(CP_ACP, text);
+}
+
+const chat::ChatTextDecoder &SystemCodePageDecoder() {
+  static const SystemCodePageTextDecoder decoder;
+  return decoder;
 }
 
 } // namespace slots::win32

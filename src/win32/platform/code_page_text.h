@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chat/chat_text_decoder.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -26,5 +28,10 @@ std::string SystemCodePageFromWide(std::wstring_view text);
 std::optional<std::string> ExactSystemCodePageFromWide(std::wstring_view text);
 std::optional<std::string> ExactCodePageFromWide(UINT codePage,
                                                  std::wstring_view text);
+
+// Reads the chat library's text a line at a time, in the system code page,
+// exactly as MultiByteToWideChar reads the whole text. Lives as long as the
+// program.
+const chat::ChatTextDecoder &SystemCodePageDecoder();
 
 } // namespace slots::win32

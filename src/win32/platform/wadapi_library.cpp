@@ -80,9 +80,12 @@ void __stdcall OnMessage(const char *first, short number,
   });
 }
 
+// The text stays in the library's bytes: the card decodes only the lines it
+// reads.
 void __stdcall OnText(const char *text) noexcept {
   DeliverToCallbacks([&](chat::ChatCallbacks &callbacks) {
-    callbacks.DapiTextCallback(WideFromLibraryText(text));
+    callbacks.DapiTextCallback(text == nullptr ? std::string() : text,
+                               SystemCodePageDecoder());
   });
 }
 
