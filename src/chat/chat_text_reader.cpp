@@ -67,9 +67,7 @@ std::wstring_view ChatTextReader::ReadChatLine(const ChatText &text) {
   text_ = &text;
   remaining_ = {};
   remainingEnd_ = text.Size();
-  const std::size_t lastBreak = text.FindLastLineBreak(text.Size());
-  const std::size_t start = lastBreak == kNotFound ? 0 : lastBreak + kBreakSize;
-  return text.KeptLine({start, text.Size()});
+  return text.KeptLine(text.NewestLine());
 }
 
 std::wstring_view
