@@ -1,6 +1,9 @@
 // What one click holds on the heap while it reads a long chat: the delivered
-// text once, walked in place, and nothing of it once the click is over.
+// text once, as characters or as the library's bytes, walked in place, and
+// nothing of it once the click is over.
 #include "counting_allocator.h"
+
+#include "chat/iconv_text_decoder.h"
 
 #include "game/final_spin.h"
 #include "game/first_spin.h"
@@ -44,11 +47,19 @@ const std::wstring &LongChat() {
   return chat;
 }
 
+// The same chat as the library's bytes: its characters are all below 0x80.
+const std::string &LongChatBytes() {
+  static const std::string bytes(LongChat().begin(), LongChat().end());
+  return bytes;
+}
+
 // A chat client that hands over a fresh copy of its long text on each
-// fetch, as the library adapter hands over the text it converted.
+// fetch, as the library adapter hands over the text: converted, or as bytes
+// when there is a decoder.
 class LongChatLibrary final : public chat::ChatLibrary {
 public:
   const std::wstring &chat = LongChat();
+  const chat::ChatTextDecoder *decoder = nullptr;
   int fetches = 0;
 
   std::int16_t InitDDE(const std::wstring &,
@@ -64,7 +75,10 @@ public:
   }
   void DapiGetAllText(const std::wstring &) override {
     ++fetches;
-    callbacks_->DapiTextCallback(chat);
+    if (decoder != nullptr)
+      callbacks_->DapiTextCallback(LongChatBytes(), *decoder);
+    else
+      callbacks_->DapiTextCallback(chat);
     callbacks_->DapiStatusCallback(L"0");
   }
 
@@ -94,24 +108,35 @@ protected:
   testing::FakeDialogs dialogs;
   testing::FakeSounds sounds;
   CardContext card{model, search, dialogs, sounds};
+
+  // Runs the click and checks that it held the text of `textBytes` once at
+  // most, and nothing of it afterwards.
+  void ExpectTheTextHeldOnce(std::size_t textBytes) {
+    GetParam().prepare(model);
+    // The payout window and the reels get their first texts outside the
+    // count: they stay whatever the chat's size.
+    ApplyPayoutLine(model, DefaultPayoutLine);
+    const std::size_t before = LiveHeapBytes();
+    StartPeakCount();
+
+    GetParam().click(card);
+
+    EXPECT_TRUE(GetParam().didItsWork(model));
+    EXPECT_EQ(library.fetches, GetParam().fetches);
+    EXPECT_LE(PeakHeapBytes() - before, textBytes + textBytes / 10)
+        << "text of " << textBytes << " bytes";
+    EXPECT_LE(LiveHeapBytes(), before + 1024) << "held after the click";
+  }
 };
 
 TEST_P(ClickMemory, HoldsTheTextOnceAndNothingAfterwards) {
-  GetParam().prepare(model);
-  // The payout window and the reels get their first texts outside the
-  // count: they stay whatever the chat's size.
-  ApplyPayoutLine(model, DefaultPayoutLine);
-  const std::size_t textBytes = library.chat.size() * sizeof(wchar_t);
-  const std::size_t before = LiveHeapBytes();
-  StartPeakCount();
+  ExpectTheTextHeldOnce(library.chat.size() * sizeof(wchar_t));
+}
 
-  GetParam().click(card);
-
-  EXPECT_TRUE(GetParam().didItsWork(model));
-  EXPECT_EQ(library.fetches, GetParam().fetches);
-  EXPECT_LE(PeakHeapBytes() - before, textBytes + textBytes / 10)
-      << "text of " << textBytes << " bytes";
-  EXPECT_LE(LiveHeapBytes(), before + 1024) << "held after the click";
+TEST_P(ClickMemory, HoldsTheLibrarysBytesOnceAndNothingAfterwards) {
+  const slots::testing::IconvTextDecoder cp1252("CP1252");
+  library.decoder = &cp1252;
+  ExpectTheTextHeldOnce(LongChatBytes().size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
