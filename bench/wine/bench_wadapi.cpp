@@ -59,28 +59,34 @@ std::size_t ChatBytesWanted() {
                        : std::strtoull(value.c_str(), nullptr, 10);
 }
 
-std::string ChatterOf(std::size_t bytes) {
-  std::string chatter;
-  chatter.reserve(bytes + kChatter.size());
-  while (chatter.size() < bytes)
-    chatter += kChatter;
-  return chatter;
+// Appends chatter lines until the text has `bytes` bytes; a text that starts
+// with chatter has no line break before its first line.
+void AppendChatter(std::string &text, std::size_t bytes) {
+  while (text.size() < bytes)
+    text += text.empty() ? kChatter.substr(2) : kChatter;
 }
 
 // The game's lines at the top or near the end, chatter filling the rest.
+// Made in place, with no copies: the process's peak memory is then what the
+// clicks take, not what making the texts took.
 std::string ChatText(std::string_view gameLines, std::size_t bytes,
                      bool linesAtTop) {
-  const std::size_t chatterBytes =
-      bytes > gameLines.size() ? bytes - gameLines.size() : 0;
-  if (linesAtTop)
-    return std::string(gameLines) + ChatterOf(chatterBytes);
-  std::string after;
+  std::string text;
+  text.reserve(bytes + gameLines.size() + 4 * kChatter.size());
+  if (linesAtTop) {
+    text += gameLines;
+    AppendChatter(text, bytes);
+    return text;
+  }
+  const std::size_t after = kChatterAfterGame * kChatter.size();
+  AppendChatter(text, bytes > gameLines.size() + after + 2
+                          ? bytes - gameLines.size() - after - 2
+                          : 0);
+  text += "\r\n";
+  text += gameLines;
   for (int line = 0; line < kChatterAfterGame; ++line)
-    after += kChatter;
-  std::string before = ChatterOf(
-      chatterBytes > after.size() + 2 ? chatterBytes - after.size() - 2 : 0);
-  // The chat's oldest line is chatter too: no line break before it.
-  return before.substr(2) + "\r\n" + std::string(gameLines) + after;
+    text += kChatter;
+  return text;
 }
 
 void MakeChatTexts() {
