@@ -46,6 +46,9 @@ struct CardOptions {
   bool onlyMyMachinekeeper = false;
   // Each game is added to slots-history.csv beside the program as it ends.
   bool keepGameHistory = false;
+  // Start, ESP Holds and Final go on looking for the machinekeeper's line
+  // until it comes.
+  bool waitForMachinekeeper = false;
   bool operator==(const CardOptions &) const = default;
 };
 

@@ -190,10 +190,10 @@ Outcome JudgeOutcome(const CardModel &model) {
   return anyCherry || threeEqual ? Outcome::Win : Outcome::Loss;
 }
 
-void Final(CardContext &card) {
+FinalLook LookForFinal(CardContext &card) {
   CardModel &model = card.model;
   if (!model.steps.final || model.hostName.empty()) {
-    return;
+    return FinalLook::NotAsked;
   }
   // Without a remembered first spin, the first look stops at any first spin
   // and the second one looks past them all.
@@ -210,13 +210,11 @@ void Final(CardContext &card) {
     bounds.anyFirstSpin = false;
     search = FindCurrentFinalLine(card.chat, isSpinLine, bounds);
     if (!search.line) {
-      card.dialogs.ShowNotice(std::wstring(kNoFinalTitle),
-                              std::wstring(kNoFinalNotice));
-      return;
+      return FinalLook::NotYetSent;
     }
   }
   if (!search.line) {
-    return;
+    return FinalLook::NotFound;
   }
   const SpinSymbols shown = ShowFinalSpin(model, *search.spin);
   model.lastFinalLine = std::move(search.line);
@@ -226,6 +224,18 @@ void Final(CardContext &card) {
   }
   RecordFinalShown(card, shown);
   EndGame(model);
+  return FinalLook::Shown;
+}
+
+void ShowNoFinalNotice(CardContext &card) {
+  card.dialogs.ShowNotice(std::wstring(kNoFinalTitle),
+                          std::wstring(kNoFinalNotice));
+}
+
+void Final(CardContext &card) {
+  if (LookForFinal(card) == FinalLook::NotYetSent) {
+    ShowNoFinalNotice(card);
+  }
 }
 
 } // namespace slots::game

@@ -25,4 +25,17 @@ Outcome JudgeOutcome(const CardModel &model);
 // it was.
 void Final(CardContext &card);
 
+enum class FinalLook {
+  // Final is not enabled, or no machinekeeper is named.
+  NotAsked,
+  Shown,
+  // This game's first spin is in the chat, and no final after it.
+  NotYetSent,
+  // Neither this game's first spin nor its final is in the chat.
+  NotFound,
+};
+// Final without its notice: how the look went.
+FinalLook LookForFinal(CardContext &card);
+void ShowNoFinalNotice(CardContext &card);
+
 } // namespace slots::game

@@ -19,6 +19,7 @@ constexpr std::string_view kMinTrayKey = "MinTray";
 // Read and written after the seven long-standing keys, which keep their order.
 constexpr std::string_view kOnlyMyMachinekeeperKey = "OnlyMyMachinekeeper";
 constexpr std::string_view kKeepGameHistoryKey = "KeepGameHistory";
+constexpr std::string_view kWaitForMachinekeeperKey = "WaitForMachinekeeper";
 
 constexpr std::string_view kOn = "1";
 constexpr std::string_view kOff = "0";
@@ -107,6 +108,8 @@ StartupResult StartUpCard(chat::ChatConnection &connection,
   ApplySwitch(settings, kOnlyMyMachinekeeperKey, options.onlyMyMachinekeeper,
               kOff);
   ApplySwitch(settings, kKeepGameHistoryKey, options.keepGameHistory, kOff);
+  ApplySwitch(settings, kWaitForMachinekeeperKey, options.waitForMachinekeeper,
+              kOff);
   return result;
 }
 
@@ -130,6 +133,8 @@ void SaveCardSettings(SettingsStore &settings, const game::CardModel &model,
        std::string(SwitchText(options.onlyMyMachinekeeper))},
       {std::string(kKeepGameHistoryKey),
        std::string(SwitchText(options.keepGameHistory))},
+      {std::string(kWaitForMachinekeeperKey),
+       std::string(SwitchText(options.waitForMachinekeeper))},
   };
   settings.WriteAll(entries);
 }

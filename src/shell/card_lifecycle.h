@@ -27,14 +27,16 @@ struct StartupResult {
 };
 
 // Opens the chat link and applies the stored settings (the seven long-standing
-// keys in their order, then "Only My Machinekeeper" and "Keep Game History")
+// keys in their order, then "Only My Machinekeeper", "Keep Game History" and
+// "Wait For The Machinekeeper")
 // to the menu checks and the place, writing a default back for each missing
 // or invalid value.
 StartupResult StartUpCard(chat::ChatConnection &connection,
                           SettingsStore &settings, game::CardModel &model);
 
 // Saves the seven long-standing settings in their order, then "Only My
-// Machinekeeper" and "Keep Game History", in one write of the file.
+// Machinekeeper", "Keep Game History" and "Wait For The Machinekeeper", in
+// one write of the file.
 void SaveCardSettings(SettingsStore &settings, const game::CardModel &model,
                       WindowPlace place);
 

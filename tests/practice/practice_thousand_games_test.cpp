@@ -1,7 +1,9 @@
 // A thousand seeded games with each machinekeeper habit, through the card's
 // real actions, with a player who presses Start and Final too early and too
-// late. Every spin the card shows must be the one dealt for the game in play,
-// no game may be shown twice, and the balances must add up.
+// late, and again with a player who lets the card wait for the
+// machinekeeper: Start once as soon as the last final shows, never Final. Every
+// spin the card shows must be the one dealt for the game in play, no game may
+// be shown twice, and the balances must add up.
 #include "practice_card_rig.h"
 
 #include "chat/chat_line_grammar.h"
@@ -9,6 +11,7 @@
 #include "game/final_spin.h"
 #include "game/first_spin.h"
 #include "game/holds.h"
+#include "game/machinekeeper_wait.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +42,20 @@ bool CameFromTheKeeper(const std::optional<std::wstring> &line) {
       line ? chat::ParseReceivedPrivateLine(*line) : std::nullopt;
   return received && received->sender == Machinekeeper::kName;
 }
+
+// The practice table's time, as the wait reads it.
+class RigWaitClock final : public game::WaitClock {
+public:
+  explicit RigWaitClock(const testing::FakePracticeClock &clock)
+      : clock_(clock) {}
+  milliseconds Now() const override {
+    return std::chrono::duration_cast<milliseconds>(
+        clock_.now.time_since_epoch());
+  }
+
+private:
+  const testing::FakePracticeClock &clock_;
+};
 
 class PracticeThousandGames
     : public ::testing::TestWithParam<std::tuple<KeeperHabit, bool>> {
@@ -84,8 +101,32 @@ protected:
     }
   }
 
+  // Runs the looks as the card window's timer does, the machinekeeper
+  // dealing meanwhile, one look at a time and each at least the rhythm's
+  // interval after the last; the tick that ended the wait.
+  game::WaitTick RunWait() {
+    game::WaitTick tick = game::WaitTick::Idle;
+    std::optional<milliseconds> lastLook;
+    while (const auto due = wait.TimeToNextLook()) {
+      rig.Wait(*due);
+      if (lastLook) {
+        EXPECT_GE(waitClock.Now() - *lastLook,
+                  game::MachinekeeperWait::kLookEvery);
+      }
+      lastLook = waitClock.Now();
+      tick = wait.Tick(rig.card);
+      EXPECT_NE(tick, game::WaitTick::Idle);
+    }
+    return tick;
+  }
+
   // Presses Start until a game opens; true when it did.
   bool OpenGame() {
+    if (waiting) {
+      wait.ClickStart(rig.card);
+      return !rig.model.steps.start ||
+             RunWait() == game::WaitTick::FirstSpinShown;
+    }
     rig.Wait(PlayersDelay(Habit().dealingDelay));
     for (int tries = 0; tries < kMostTries; ++tries) {
       const game::CardModel before = rig.model;
@@ -121,11 +162,21 @@ protected:
         game::ToggleHold(rig.card, reel);
       }
     }
-    game::EspHolds(rig.card);
+    if (waiting) {
+      wait.ClickEspHolds(rig.card);
+    } else {
+      game::EspHolds(rig.card);
+    }
   }
 
   // Presses Final until the game ends; true when it did.
   bool EndGame() {
+    if (waiting) {
+      const std::size_t notices = rig.dialogs.notices.size();
+      const bool shown = RunWait() == game::WaitTick::FinalShown;
+      EXPECT_EQ(rig.dialogs.notices.size(), notices);
+      return shown;
+    }
     rig.Wait(PlayersDelay(Habit().longestThinking));
     for (int tries = 0; tries < kMostTries; ++tries) {
       const std::size_t notices = rig.dialogs.notices.size();
@@ -157,7 +208,12 @@ protected:
                                                  : game::Outcome::Loss);
   }
 
+  void PlayThousandGames();
+
   PracticeCardRig rig;
+  RigWaitClock waitClock{rig.clock};
+  game::MachinekeeperWait wait{waitClock};
+  bool waiting = false;
   std::mt19937 player{7};
   std::set<int> firstSpinsShown;
   std::set<int> finalsShown;
@@ -165,7 +221,8 @@ protected:
   std::optional<int> balance;
 };
 
-TEST_P(PracticeThousandGames, EveryShownSpinIsThisGamesAndBalancesAddUp) {
+void PracticeThousandGames::PlayThousandGames() {
+  rig.model.options.waitForMachinekeeper = waiting;
   Register();
   int abandoned = 0;
   for (int played = 1; played <= kGames; ++played) {
@@ -211,6 +268,15 @@ TEST_P(PracticeThousandGames, EveryShownSpinIsThisGamesAndBalancesAddUp) {
     EXPECT_GT(finalsShown.size(), static_cast<std::size_t>(kGames / 2));
   }
   EXPECT_LE(rig.client.ChatText().Lines().size(), PracticeChatText::kKeptLines);
+}
+
+TEST_P(PracticeThousandGames, EveryShownSpinIsThisGamesAndBalancesAddUp) {
+  PlayThousandGames();
+}
+
+TEST_P(PracticeThousandGames, WaitingForTheMachinekeeperShowsEveryGameOnce) {
+  waiting = true;
+  PlayThousandGames();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -25,7 +25,8 @@ constexpr char kDefaultsFile[] = "[Main]\r\nONTOP=1\r\nX=0\r\nY=0\r\n"
                                  "FINALSOUND=1\r\nHOLDSOUND=1\r\n"
                                  "STARTSOUND=1\r\nMINTRAY=1\r\n"
                                  "ONLYMYMACHINEKEEPER=0\r\n"
-                                 "KEEPGAMEHISTORY=0\r\n";
+                                 "KEEPGAMEHISTORY=0\r\n"
+                                 "WAITFORMACHINEKEEPER=0\r\n";
 
 class CardLifecycleTest : public ::testing::Test {
 protected:
@@ -108,7 +109,8 @@ TEST_F(CardLifecycleTest, SwitchesChangeOnlyForExactlyOneOrZero) {
 TEST_F(CardLifecycleTest, NewerSwitchesAreStoredUnderTheirOwnKeys) {
   const std::pair<std::string, bool game::CardOptions::*> switches[] = {
       {"OnlyMyMachinekeeper", &game::CardOptions::onlyMyMachinekeeper},
-      {"KeepGameHistory", &game::CardOptions::keepGameHistory}};
+      {"KeepGameHistory", &game::CardOptions::keepGameHistory},
+      {"WaitForMachinekeeper", &game::CardOptions::waitForMachinekeeper}};
   for (const auto &[key, option] : switches) {
     SCOPED_TRACE(key);
     Store("[Main]\r\n" + key + "=1\r\n");
@@ -215,7 +217,7 @@ TEST_F(CardLifecycleTest, LowerCaseSectionAndMixedCaseKeysAreRead) {
   const std::string file = "[main]\r\nonTop=0\r\nx=120\r\ny=-45\r\n"
                            "finalsound=0\r\nHoldSound=0\r\nSTARTsound=0\r\n"
                            "mintray=0\r\nOnlyMyMACHINEKEEPER=1\r\n"
-                           "keepGameHistory=1\r\n";
+                           "keepGameHistory=1\r\nwaitForMachinekeeper=1\r\n";
   Store(file);
 
   const StartupResult result = StartUp();
@@ -226,7 +228,8 @@ TEST_F(CardLifecycleTest, LowerCaseSectionAndMixedCaseKeysAreRead) {
                                                .holdSound = false,
                                                .finalSound = false,
                                                .onlyMyMachinekeeper = true,
-                                               .keepGameHistory = true}));
+                                               .keepGameHistory = true,
+                                               .waitForMachinekeeper = true}));
   EXPECT_EQ(result.place.top, 120);
   EXPECT_EQ(result.place.left, -45);
   EXPECT_EQ(Stored(), file);
@@ -260,7 +263,8 @@ TEST_F(CardLifecycleTest, ShutDownWritesTheKeysInOrderAndClosesTheLink) {
   EXPECT_EQ(library_.CallKinds(), std::vector<std::wstring>{L"KillDDE"});
   EXPECT_EQ(Stored(), "[Main]\r\nFINALSOUND=0\r\nONTOP=0\r\nSTARTSOUND=0\r\n"
                       "HOLDSOUND=1\r\nMINTRAY=1\r\nX=-300\r\nY=50000\r\n"
-                      "ONLYMYMACHINEKEEPER=1\r\nKEEPGAMEHISTORY=1\r\n");
+                      "ONLYMYMACHINEKEEPER=1\r\nKEEPGAMEHISTORY=1\r\n"
+                      "WAITFORMACHINEKEEPER=0\r\n");
 }
 
 // Counts the keys saved while the chat link was still open.
@@ -289,7 +293,7 @@ TEST_F(CardLifecycleTest, ShutDownSavesEverySettingBeforeTheLinkCloses) {
 
   shell::ShutDownCard(connection_, settings, model_, {});
 
-  EXPECT_EQ(settings.writtenBeforeKillDDE, 9);
+  EXPECT_EQ(settings.writtenBeforeKillDDE, 10);
   EXPECT_EQ(library_.CountCalls(L"KillDDE"), 1);
 }
 
@@ -318,11 +322,11 @@ TEST_F(CardLifecycleTest, ShutDownWritesTheSameBytesAsOneWritePerKey) {
                     .onlyMyMachinekeeper = true};
   const WindowPlace place{.top = -300, .left = 50000};
   const std::string keyByKey[][2] = {
-      {"FinalSound", "0"},     {"OnTop", "0"},
-      {"StartSound", "0"},     {"HoldSound", "1"},
-      {"MinTray", "1"},        {"X", "-300"},
-      {"Y", "50000"},          {"OnlyMyMachinekeeper", "1"},
-      {"KeepGameHistory", "0"}};
+      {"FinalSound", "0"},      {"OnTop", "0"},
+      {"StartSound", "0"},      {"HoldSound", "1"},
+      {"MinTray", "1"},         {"X", "-300"},
+      {"Y", "50000"},           {"OnlyMyMachinekeeper", "1"},
+      {"KeepGameHistory", "0"}, {"WaitForMachinekeeper", "0"}};
   for (const std::string before :
        {"", kDefaultsFile, "; notes\n[main]\nminTray = 0\n\n[Other]\nX=1",
         "[Main]\r\nX=1\r\n[Main]\r\nY=2\r\nX=3\r\n", "no line break"}) {

@@ -25,7 +25,8 @@ using shell::kMaxSettingsFileSize;
 constexpr char kAllOff[] = "[Main]\r\nONTOP=0\r\nX=120\r\nY=240\r\n"
                            "FINALSOUND=0\r\nHOLDSOUND=0\r\nSTARTSOUND=0\r\n"
                            "MINTRAY=0\r\nONLYMYMACHINEKEEPER=1\r\n"
-                           "KEEPGAMEHISTORY=0\r\n";
+                           "KEEPGAMEHISTORY=0\r\n"
+                           "WAITFORMACHINEKEEPER=0\r\n";
 
 const game::CardOptions kDefaultOptions{.stayOnTop = true,
                                         .minimizeToTray = true,
@@ -161,7 +162,7 @@ TEST_F(SettingsAbuseTest, OfDuplicateKeysAndSectionsTheFirstCounts) {
   EXPECT_EQ(Stored(), "[Main]\r\nONTOP=0\r\nontop=1\r\nX=9\r\nY=9\r\n"
                       "FINALSOUND=1\r\nHOLDSOUND=0\r\nSTARTSOUND=1\r\n"
                       "MINTRAY=1\r\nONLYMYMACHINEKEEPER=0\r\n"
-                      "KEEPGAMEHISTORY=0\r\n"
+                      "KEEPGAMEHISTORY=0\r\nWAITFORMACHINEKEEPER=0\r\n"
                       "[main]\r\nY=6\r\nX=7\r\n");
 }
 

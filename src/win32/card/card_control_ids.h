@@ -58,6 +58,7 @@ enum CardMenuId : int {
   kMnuOnlyMyMachinekeeper = 2008,
   kMnuGameHistory = 2009,
   kMnuKeepGameHistory = 2010,
+  kMnuWaitForMachinekeeper = 2011,
 };
 
 // Children of frmHistory; the chart is drawn on the window itself.

@@ -19,6 +19,8 @@
 #include "win32/platform/live_handle_query.h"
 #include "win32/platform/window_text.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -160,7 +162,12 @@ LRESULT CardWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
     break;
   }
   case WM_TIMER:
-    if (pictureReels_.HandleTimer(window, wParam)) {
+    if (waitTimers_.IsLookTimer(wParam)) {
+      LookForMachinekeeper();
+      return 0;
+    }
+    if (pictureReels_.HandleTimer(window, wParam) ||
+        waitTimers_.HandleCueTimer(wParam, controls_, model_, wait_)) {
       return 0;
     }
     break;
@@ -170,7 +177,9 @@ LRESULT CardWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
     }
     return 0;
   case kTrayCallbackMessage:
-    if (LOWORD(lParam) == WM_LBUTTONUP && IsIconic(window)) {
+    if ((LOWORD(lParam) == WM_LBUTTONUP ||
+         LOWORD(lParam) == NIN_BALLOONUSERCLICK) &&
+        IsIconic(window)) {
       RestoreFromTray();
     }
     return 0;
@@ -241,6 +250,20 @@ void CardWindow::FinishAction() {
   }
 }
 
+void CardWindow::LookForMachinekeeper() {
+  // A box of an action is open and its loop runs timers: the look comes
+  // once the action is over, never inside it.
+  if (actionRunning_) {
+    return;
+  }
+  const RunningAction running(actionRunning_, [this] { FinishAction(); });
+  const chat::ChatConnection::Click click(services_.connection);
+  const game::WaitTick tick = wait_.Tick(context_);
+  if (tick == game::WaitTick::FinalShown && tray_.IsShown()) {
+    tray_.Notify(kTrayTip, game::ArrivedFinalText(model_).c_str());
+  }
+}
+
 void CardWindow::RunCommand(int id) {
   switch (id) {
   case kCommand3:
@@ -248,16 +271,17 @@ void CardWindow::RunCommand(int id) {
   case kLabel2:
     return game::FreeGame(context_);
   case kCommand1:
-    return game::Start(context_);
+    return wait_.ClickStart(context_);
   case kLabel8:
   case kLabel9:
   case kLabel10:
     return game::ToggleHold(context_, id - kLabel8);
   case kCommand5:
-    return game::EspHolds(context_);
+    return wait_.ClickEspHolds(context_);
   case kCommand6:
-    return game::Final(context_);
+    return wait_.ClickFinal(context_);
   case kLabel3:
+    wait_.Stop();
     return game::ResetCard(context_);
   case kLabel4:
   case kMnuShowP:
@@ -288,6 +312,12 @@ void CardWindow::RunCommand(int id) {
                          icons_.Get(SmallIconSize(dpi_)));
   case kMnuKeepGameHistory:
     model_.options.keepGameHistory = !model_.options.keepGameHistory;
+    return;
+  case kMnuWaitForMachinekeeper:
+    model_.options.waitForMachinekeeper = !model_.options.waitForMachinekeeper;
+    if (!model_.options.waitForMachinekeeper) {
+      wait_.Stop();
+    }
     return;
   case kMnuAbout:
     return dialogs_.ShowNotice(kAboutBoxTitle, AboutBoxText());
@@ -381,6 +411,7 @@ void CardWindow::End(Ending ending) {
 }
 
 void CardWindow::ShutDown() {
+  wait_.Stop();
   SaveAndLetGo();
   payout_.Destroy();
   history_.Destroy();
@@ -399,6 +430,7 @@ void CardWindow::SaveAndLetGo() {
 
 void CardWindow::Sync() {
   SyncCardControls(controls_, model_);
+  waitTimers_.Follow(window_, controls_, model_, wait_);
   menu_.ShowChecks(model_.options);
   SyncPayoutWindow();
   history_.Refresh();

@@ -9,6 +9,7 @@
 #include "shell/sound_player.h"
 #include "win32/card/card_controls.h"
 #include "win32/card/card_icon.h"
+#include "win32/card/machinekeeper_wait_timers.h"
 #include "win32/card/message_boxes.h"
 #include "win32/card/options_menu.h"
 #include "win32/card/picture_reels.h"
@@ -84,6 +85,8 @@ private:
   void Sync();
   void SyncPayoutWindow();
   void OnPayoutWindowClosed();
+  // A look of the wait for the machinekeeper, run as a click is.
+  void LookForMachinekeeper();
 
   HINSTANCE instance_;
   game::CardModel &model_;
@@ -108,6 +111,9 @@ private:
   PayoutWindow payout_;
   HistoryWindow history_;
   PictureReels pictureReels_;
+  TickCountWaitClock waitClock_;
+  game::MachinekeeperWait wait_{waitClock_};
+  MachinekeeperWaitTimers waitTimers_;
 };
 
 } // namespace slots::win32

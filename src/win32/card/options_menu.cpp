@@ -27,6 +27,7 @@ OptionsMenu::OptionsMenu() : menuBar_(CreateMenu()) {
   AppendItem(options, kMnuOnlyMyMachinekeeper, L"Only My Machinekeeper");
   AppendItem(options, kMnuGameHistory, L"Game History");
   AppendItem(options, kMnuKeepGameHistory, L"Keep Game History");
+  AppendItem(options, kMnuWaitForMachinekeeper, L"Wait For The Machinekeeper");
   AppendMenuW(options, MF_SEPARATOR, 0, nullptr);
   AppendItem(options, kMnuAbout, L"About");
 
@@ -50,6 +51,7 @@ void OptionsMenu::ShowChecks(const game::CardOptions &options) {
   ShowCheck(popup_, kMnuFinalSound, options.finalSound);
   ShowCheck(popup_, kMnuOnlyMyMachinekeeper, options.onlyMyMachinekeeper);
   ShowCheck(popup_, kMnuKeepGameHistory, options.keepGameHistory);
+  ShowCheck(popup_, kMnuWaitForMachinekeeper, options.waitForMachinekeeper);
 }
 
 void OptionsMenu::Open(HWND owner, POINT clientPoint) {

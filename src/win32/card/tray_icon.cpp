@@ -44,6 +44,20 @@ bool TrayIcon::Add(HWND window, HICON icon) {
   return true;
 }
 
+bool TrayIcon::Notify(const wchar_t *title, const wchar_t *text) {
+  if (window_ == nullptr) {
+    return false;
+  }
+  NOTIFYICONDATAW record = IconRecord(window_);
+  record.uFlags = NIF_INFO;
+  record.dwInfoFlags = NIIF_INFO;
+  // Cut to fit: the shell takes no longer texts.
+  wcsncpy(record.szInfoTitle, title,
+          sizeof(record.szInfoTitle) / sizeof(wchar_t) - 1);
+  wcsncpy(record.szInfo, text, sizeof(record.szInfo) / sizeof(wchar_t) - 1);
+  return NotifyShell(NIM_MODIFY, &record) != FALSE;
+}
+
 void TrayIcon::Remove() {
   if (window_ == nullptr) {
     return;

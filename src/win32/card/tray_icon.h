@@ -20,6 +20,9 @@ public:
   // when the taskbar did not take the icon (there may be no taskbar yet).
   bool Add(HWND window, HICON icon);
   void Remove();
+  // A notification beside the icon; a click on it reaches the window as
+  // NIN_BALLOONUSERCLICK. False without the icon or when the shell refuses.
+  bool Notify(const wchar_t *title, const wchar_t *text);
   bool IsShown() const { return window_ != nullptr; }
 
 private:

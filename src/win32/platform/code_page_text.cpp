@@ -119,9 +119,8 @@ const CodePageShape &ShapeOf(UINT codePage) {
 std::size_t CharacterLength(const CodePageShape &shape, std::string_view text) {
   const auto lead = static_cast<unsigned char>(text[0]);
   if (!shape.utf8) {
-    const bool pairs =
-        shape.leadByte[lead] && text.size() >= 2 &&
-        (text[1] != '\r' || shape.leadTakesCarriageReturn);
+    const bool pairs = shape.leadByte[lead] && text.size() >= 2 &&
+                       (text[1] != '\r' || shape.leadTakesCarriageReturn);
     return pairs ? 2 : 1;
   }
   const std::size_t length = lead < 0xC2   ? 1

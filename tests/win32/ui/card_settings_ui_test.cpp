@@ -36,7 +36,8 @@ TEST(CardSettingsUi, FirstStartWritesDefaultsAndTheNextStartRestoresThePlace) {
     EXPECT_EQ(folder.SettingsLines(),
               (Lines{"[Main]", "ONTOP=1", "X=0", "Y=0", "FINALSOUND=1",
                      "HOLDSOUND=1", "STARTSOUND=1", "MINTRAY=1",
-                     "ONLYMYMACHINEKEEPER=0", "KEEPGAMEHISTORY=0"}));
+                     "ONLYMYMACHINEKEEPER=0", "KEEPGAMEHISTORY=0",
+                     "WAITFORMACHINEKEEPER=0"}));
     EXPECT_TRUE(ClientTopLeft(card.Window()) == kLayoutClientTopLeft);
     EXPECT_TRUE(IsTopmost(card.Window()));
 
@@ -52,7 +53,8 @@ TEST(CardSettingsUi, FirstStartWritesDefaultsAndTheNextStartRestoresThePlace) {
   EXPECT_EQ(folder.SettingsLines(),
             (Lines{"[Main]", "ONTOP=0", "X=3000", "Y=4500", "FINALSOUND=1",
                    "HOLDSOUND=0", "STARTSOUND=1", "MINTRAY=1",
-                   "ONLYMYMACHINEKEEPER=0", "KEEPGAMEHISTORY=0"}));
+                   "ONLYMYMACHINEKEEPER=0", "KEEPGAMEHISTORY=0",
+                     "WAITFORMACHINEKEEPER=0"}));
   const auto calls = folder.ChatCalls();
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.front(), (Lines{"InitDDE", "slotscard"}));

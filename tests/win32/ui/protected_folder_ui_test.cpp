@@ -74,7 +74,7 @@ TEST_F(ProtectedFolderUi, ChangesAreKeptInThePlayersOwnFolder) {
   EXPECT_EQ(FileText(own_ / "slots.ini"),
             "[Main]\r\nONTOP=0\r\nKEEPGAMEHISTORY=1\r\nX=3000\r\nY=4500\r\n"
             "FINALSOUND=1\r\nHOLDSOUND=0\r\nSTARTSOUND=1\r\nMINTRAY=1\r\n"
-            "ONLYMYMACHINEKEEPER=0\r\n");
+            "ONLYMYMACHINEKEEPER=0\r\nWAITFORMACHINEKEEPER=0\r\n");
 
   CardProcess again(card_);
   ASSERT_NE(again.Window(), nullptr);
