@@ -3,10 +3,11 @@
 // connection, the reader and the game action. Each click is timed where a
 // player makes it: a new game is played up to it, untimed, on a fresh card.
 // Look is Start once more after the final, as waiting for the next game
-// looks. The first click also shows how much resident memory it took at its
-// peak and what it left behind.
+// looks. Wait is a second of Wait For The Machinekeeper after the final:
+// its two looks for the next game. The first click also shows how much
+// resident memory it took at its peak and what it left behind.
 // Usage: click_bench ACTION CLICKS, ACTION one of GetHost, FreeGame, Start,
-// Holds, Final, Look. Prints: ACTION median-ms min-ms peak-bytes left-bytes.
+// Holds, Final, Look, Wait. Prints: ACTION median-ms min-ms peak-bytes left-bytes.
 #include "bench_clock.h"
 
 #include "chat/chat_connection.h"
@@ -16,6 +17,7 @@
 #include "game/first_spin.h"
 #include "game/holds.h"
 #include "game/host_lookup.h"
+#include "game/machinekeeper_wait.h"
 #include "win32/platform/program_folder.h"
 #include "win32/platform/wadapi_library.h"
 
@@ -47,6 +49,23 @@ public:
   void PlayFinalSound(game::Outcome) override {}
 };
 
+class StillClock final : public game::WaitClock {
+public:
+  std::chrono::milliseconds now{0};
+  std::chrono::milliseconds Now() const override { return now; }
+};
+
+// One second of waiting for the next game: the Start that found none, and
+// the look half a second later.
+void WaitOneSecond(game::CardContext &card) {
+  card.model.options.waitForMachinekeeper = true;
+  StillClock clock;
+  game::MachinekeeperWait wait(clock);
+  wait.ClickStart(card);
+  clock.now += game::MachinekeeperWait::kLookEvery;
+  wait.Tick(card);
+}
+
 struct Click {
   const wchar_t *name;
   std::function<void(game::CardContext &)> run;
@@ -70,7 +89,11 @@ const std::vector<Click> &GameClicks() {
        [](const game::CardModel &m) {
          return m.credits == L"250" && m.steps.start;
        }},
-      {L"Look", game::Start, [](const game::CardModel &m) {
+      {L"Look", game::Start,
+       [](const game::CardModel &m) {
+         return m.reels[2].tag == L"01" && m.steps.start;
+       }},
+      {L"Wait", WaitOneSecond, [](const game::CardModel &m) {
          return m.reels[2].tag == L"01" && m.steps.start;
        }}};
   return clicks;
@@ -92,8 +115,8 @@ int wmain(int argc, wchar_t **argv) {
       argc == 3 ? FindClick(argv[1]) : GameClicks().size();
   const int clicks = argc == 3 ? std::wcstol(argv[2], nullptr, 10) : 0;
   if (timed == GameClicks().size() || clicks < 1) {
-    std::fputs("usage: click_bench GetHost|FreeGame|Start|Holds|Final|Look "
-               "CLICKS\n",
+    std::fputs("usage: click_bench GetHost|FreeGame|Start|Holds|Final|Look|"
+               "Wait CLICKS\n",
                stderr);
     return 2;
   }

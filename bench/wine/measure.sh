@@ -37,7 +37,7 @@ for mb in 1 10 50; do
     echo "$mb floor $(run "$bin/floor_bench.exe" "$clicks")" >>"$samples"
     for layout in end top; do
       export SLOTS_BENCH_CHAT_LAYOUT=$layout
-      for action in GetHost FreeGame Start Holds Final Look; do
+      for action in GetHost FreeGame Start Holds Final Look Wait; do
         echo "$mb $layout $(run "$bin/click_bench.exe" "$action" "$clicks")" >>"$samples"
       done
     done
@@ -92,6 +92,8 @@ awk '
         worstTop = ratio; worstTopClick = parts[3] " at " mb " MB"
       }
       if (mb == 10 && parts[2] == "end" && parts[3] == "Look") look = t
+      if (parts[2] == "end" && parts[3] == "Wait") waiting[mb] = t
+      if (parts[2] == "end" && parts[3] == "Final") final[mb] = t
     }
     print ""
     print "## Goals"
@@ -103,6 +105,18 @@ awk '
     printf "| lines at the top, every click: at most 1.1x the floor | %.2fx (%s) |\n", worstTop, worstTopClick
     printf "| lines at the top, Free Game (two fetches): at most 2.2x | %.2fx |\n", worstFree
     printf "| peak memory of a click beyond the text: at most 1.1 N | %.2f N |\n", worstPeak
+    print ""
+    print "## Waiting for the machinekeeper"
+    print ""
+    print "The card busy per second of waiting (two looks), lines near the end, beside a Final click."
+    print ""
+    print "| Chat text | Waiting, per second | Final click |"
+    print "|---|---|---|"
+    split("1 10 50", sizes, " ")
+    for (k = 1; k <= 3; k++) {
+      mb = sizes[k]
+      printf "| %d MB | %.1f ms (%.2f%% of the second) | %.1f ms |\n", mb, waiting[mb], waiting[mb] / 10, final[mb]
+    }
   }' "$samples"
 echo
 fi

@@ -44,7 +44,8 @@ std::wstring PracticeReason(PracticeCause cause,
 std::wstring KeeperHabitNote(const KeeperHabit &habit) {
   return L"Marlowe deals with the " + std::wstring(habit.name) +
          L" habit (--practice-keeper prompt, patient, slow, terse or "
-         L"chatty).";
+         L"chatty). Tip: Options > Wait For The Machinekeeper shows each "
+         L"spin as Marlowe deals it, without pressing too early.";
 }
 
 } // namespace slots::practice

@@ -215,6 +215,76 @@ TEST(PracticeTableUi,
   EXPECT_TRUE(card.HasEnded());
 }
 
+// Reels that turn by themselves while the card waits: two looks a little
+// apart show different symbols, and the game has not moved on.
+bool ReelsTurnWhileWaiting(const CardProcess &card) {
+  const Reels before = ReelsShown(card);
+  Sleep(400);
+  return ReelsShown(card) != before && IsEnabled(card.Control(kCommand1));
+}
+
+// With Wait For The Machinekeeper and a patient machinekeeper, a player
+// presses Start at once after the last final, holds by keys, and never
+// presses Final: each spin shows as it is dealt. A game reset while the card
+// waits for its final shows nothing more.
+TEST(PracticeTableUi, WaitingCardShowsEachSpinAsThePatientKeeperDealsIt) {
+  CardFolder folder("practice_wait", false);
+  folder.WriteSettings("[Main]\r\nWAITFORMACHINEKEEPER=1\r\n");
+  CardProcess card(folder, std::wstring(kSeedArguments) +
+                               L" --practice-keeper patient");
+  HWND practice = WaitForPracticeWindow(card);
+  ASSERT_NE(practice, nullptr);
+  EXPECT_NE(TextOf(GetDlgItem(practice, kPracticeReason))
+                .find(L"Options > Wait For The Machinekeeper"),
+            std::wstring::npos);
+  RegisterWithFreeGame(card);
+  int credits = practice::kStartingCredits;
+  constexpr std::chrono::seconds kDealing{40};
+  for (std::size_t dealt = 1; dealt <= 2; ++dealt) {
+    SCOPED_TRACE(dealt);
+    PressKey(card.Window(), VK_RETURN);
+    if (dealt == 2) {
+      ASSERT_EQ(CountInChat(practice, L"FIRST:"), 1U);
+      ASSERT_TRUE(WaitFor([&] { return ReelsTurnWhileWaiting(card); }));
+      SaveScreenshot(AroundBoth(card.Window(), practice), L"waiting_cue");
+    }
+    ASSERT_TRUE(
+        WaitFor([&] { return IsEnabled(card.Control(kCommand5)); }, kDealing));
+    const auto first = WaitForSpinLine(practice, L"FIRST", L"");
+    ASSERT_TRUE(first.has_value());
+    ASSERT_EQ(CountInChat(practice, L"FIRST:"), dealt);
+    EXPECT_EQ(ReelsShown(card), ReelsNamed(*first));
+
+    const std::size_t finalsBefore = CountInChat(practice, L"FINAL:");
+    PressKey(card.Window(), '1');
+    ASSERT_TRUE(WaitFor([&] { return ShowsRed(card.Control(kLabel8)); }));
+    PressKey(card.Window(), VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kCommand6)); }));
+    if (dealt == 2) {
+      PressKey(card.Window(), VK_ESCAPE);
+      ASSERT_TRUE(WaitFor([&] { return IsEnabled(card.Control(kLabel2)); }));
+      ASSERT_TRUE(WaitFor(
+          [&] { return CountInChat(practice, L"FINAL:") > finalsBefore; },
+          kDealing));
+      Sleep(1500);
+      EXPECT_EQ(ReelsShown(card), Reels({L"Slots", L"Slots", L"Slots"}));
+      EXPECT_EQ(TextOf(card.Control(kLblCredit)), std::to_wstring(credits));
+      break;
+    }
+    ASSERT_TRUE(
+        WaitFor([&] { return IsEnabled(card.Control(kCommand1)); }, kDealing));
+    const auto final = WaitForSpinLine(practice, L"FINAL", L"$(");
+    ASSERT_TRUE(final.has_value());
+    EXPECT_EQ(ReelsShown(card), ReelsNamed(*final));
+    EXPECT_EQ(final->codes[0], first->codes[0]);
+    credits += practice::PayoutFor(CodesOf(*final)) - practice::kStake;
+    EXPECT_EQ(TextOf(card.Control(kLblCredit)), std::to_wstring(credits));
+    SaveScreenshot(AroundBoth(card.Window(), practice), L"waiting_result");
+  }
+  ASSERT_TRUE(card.Close());
+  EXPECT_TRUE(card.HasEnded());
+}
+
 // Machinekeepers with other habits: a patient one deals the next game long
 // after the final, so a Start pressed at once meets only the finished game
 // and must change nothing; a terse one deals lines that repeat word for word.
