@@ -7,7 +7,8 @@
 // its two looks for the next game. The first click also shows how much
 // resident memory it took at its peak and what it left behind.
 // Usage: click_bench ACTION CLICKS, ACTION one of GetHost, FreeGame, Start,
-// Holds, Final, Look, Wait. Prints: ACTION median-ms min-ms peak-bytes left-bytes.
+// Holds, Final, Look, Wait. Prints: ACTION median-ms min-ms peak-bytes
+// left-bytes.
 #include "bench_clock.h"
 
 #include "chat/chat_connection.h"

@@ -63,8 +63,13 @@ WaitTick MachinekeeperWait::Tick(CardContext &card) {
   if (awaited_ == AwaitedLine::Nothing || clock_.Now() < nextLook_) {
     return WaitTick::Idle;
   }
+  const AwaitedLine awaited = awaited_;
   const bool lastLook = clock_.Now() - began_ >= kLongestWait;
-  const WaitTick outcome = awaited_ == AwaitedLine::FirstSpin
+  // The cue stops before the last look, whose notice may stay up a while.
+  if (lastLook) {
+    Stop();
+  }
+  const WaitTick outcome = awaited == AwaitedLine::FirstSpin
                                ? LookForFirstSpin(card)
                                : LookForFinalSpin(card, lastLook);
   if (outcome != WaitTick::StillWaiting) {
@@ -72,7 +77,6 @@ WaitTick MachinekeeperWait::Tick(CardContext &card) {
     return outcome;
   }
   if (lastLook) {
-    Stop();
     return WaitTick::GaveUp;
   }
   // From the end of this look: a look that took long puts off the next.

@@ -144,5 +144,46 @@ TEST_F(MachinekeeperWaitTest, ReelsNotHeldTurnThroughTheSymbolsWhileWaiting) {
   EXPECT_FALSE(wait.CueCaption(model, 0));
 }
 
+// The chat client answers "busy" and each call takes a second: the next
+// look comes half a second after this one ended, not at once.
+TEST(MachinekeeperWaitBusyTest, ASlowLookPutsOffTheNext) {
+  chat::testing::NoPause pause;
+  chat::testing::ScriptedChatLibrary library;
+  library.chatText = testing::JoinLines({kFirstSpin, kLastFinal});
+  chat::ChatConnection connection{&library, L"slotscard", pause};
+  connection.OpenLink();
+  chat::ChatLineSearch search{connection};
+  CardModel model;
+  model.hostName = L"Dealer";
+  model.registered = true;
+  model.steps = testing::kReadyToStart;
+  model.options.waitForMachinekeeper = true;
+  testing::FakeDialogs dialogs;
+  testing::FakeSounds sounds;
+  CardContext card{model, search, dialogs, sounds};
+  class PauseClock final : public WaitClock {
+  public:
+    explicit PauseClock(const chat::testing::NoPause &pause) : pause_(pause) {}
+    milliseconds Now() const override {
+      return std::chrono::duration_cast<milliseconds>(
+          pause_.Now().time_since_epoch());
+    }
+
+  private:
+    const chat::testing::NoPause &pause_;
+  } clock(pause);
+  MachinekeeperWait wait(clock);
+
+  wait.ClickStart(card);
+  pause.elapsed += *wait.TimeToNextLook();
+  library.clock = &pause;
+  library.callCost = milliseconds(1000);
+  library.statuses = {L"6", L"6"};
+  const milliseconds lookBegan = clock.Now();
+  EXPECT_EQ(wait.Tick(card), WaitTick::StillWaiting);
+  EXPECT_GT(clock.Now() - lookBegan, milliseconds(2000));
+  EXPECT_EQ(wait.TimeToNextLook(), MachinekeeperWait::kLookEvery);
+}
+
 } // namespace
 } // namespace slots::game

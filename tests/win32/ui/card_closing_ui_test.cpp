@@ -43,7 +43,7 @@ TEST(CardClosingUi, ClosingDuringTheRegistrationQuestionAnswersNo) {
             0);
   EXPECT_TRUE(EndsWithKillDDE(folder));
   EXPECT_EQ(CountCalls(folder, {"KillDDE"}), 1);
-  EXPECT_EQ(folder.SettingsLines().size(), 10u);
+  EXPECT_EQ(folder.SettingsLines().size(), 11u);
 }
 
 TEST(CardClosingUi,

@@ -25,8 +25,9 @@ std::array<std::wstring, 3> ReelsShown(const CardProcess &card) {
 }
 
 // Through the popup with the keyboard: into "Options", up past "About" and
-// its separator, which come last, and past "Keep Game History" and "Game
-// History", which follow "Only My Machinekeeper".
+// its separator, which come last, and past "Wait For The Machinekeeper",
+// "Keep Game History" and "Game History", which follow "Only My
+// Machinekeeper".
 void ChooseOnlyMyMachinekeeperFromTheKeyboard(const CardProcess &card) {
   ClickLabel(card.Control(kLabel5));
   HWND menu = nullptr;
@@ -42,7 +43,7 @@ void ChooseOnlyMyMachinekeeperFromTheKeyboard(const CardProcess &card) {
     menus = card.WindowsOfCard(kPopupMenuClass);
     return menus.size() == 2;
   }));
-  for (int item = 0; item < 4; ++item) {
+  for (int item = 0; item < 5; ++item) {
     PressKey(menu, VK_UP);
   }
   PressKey(menu, VK_RETURN);

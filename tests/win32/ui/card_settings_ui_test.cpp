@@ -121,7 +121,7 @@ TEST(CardSettingsUi, CardWorksWithoutTheChatLibrary) {
   }));
   EXPECT_EQ(TextOf(card.Control(kTxtHostname)), L"Marlowe");
   ASSERT_TRUE(card.Close());
-  EXPECT_EQ(folder.SettingsLines().size(), 10u);
+  EXPECT_EQ(folder.SettingsLines().size(), 11u);
 }
 
 } // namespace
