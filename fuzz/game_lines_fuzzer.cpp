@@ -3,7 +3,9 @@
 // are read by the card's own actions, with everything the card attaches to
 // them: the game history and its file's lines, the payout table and the
 // sounds. Nothing may fail, what the card shows comes from the chat, and
-// every game recorded reads back from its line as it was written.
+// every game recorded reads back from its line as it was written. With Wait
+// For The Machinekeeper on, the card also looks by itself, up to the end of
+// the longest wait.
 #include "chat/chat_connection.h"
 #include "chat/chat_line_search.h"
 #include "chat/scripted_chat_library.h"
@@ -17,8 +19,10 @@
 #include "game/game_history_csv.h"
 #include "game/holds.h"
 #include "game/host_lookup.h"
+#include "game/machinekeeper_wait.h"
 #include "game/payout_word.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -62,6 +66,12 @@ public:
   }
 };
 
+class StepClock final : public game::WaitClock {
+public:
+  std::chrono::milliseconds now{0};
+  std::chrono::milliseconds Now() const override { return now; }
+};
+
 bool IsPartOf(const std::wstring &shown, const std::wstring &chat) {
   return shown.empty() || chat.find(shown) != std::wstring::npos;
 }
@@ -87,15 +97,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data,
   history.SetListener(&keeper);
   game::CardModel model;
   model.options.onlyMyMachinekeeper = size % 4 >= 2;
+  model.options.waitForMachinekeeper = size % 8 >= 4;
   game::CardContext card{model, search, dialogs, sounds, &history};
+  StepClock waitClock;
+  game::MachinekeeperWait wait(waitClock);
+  const auto letTimePass = [&](std::chrono::milliseconds time) {
+    waitClock.now += time;
+    wait.Tick(card);
+  };
 
   game::GetHost(card);
   game::FreeGame(card);
   for (int round = 0; round < 2; ++round) {
-    game::Start(card);
+    wait.ClickStart(card);
+    letTimePass(game::MachinekeeperWait::kLookEvery);
     game::ToggleHold(card, static_cast<int>(size % 3));
-    game::EspHolds(card);
-    game::Final(card);
+    wait.ClickEspHolds(card);
+    letTimePass(game::MachinekeeperWait::kLookEvery);
+    wait.ClickFinal(card);
+    letTimePass(game::MachinekeeperWait::kLongestWait);
+    fuzz::Require(wait.Awaited() == game::AwaitedLine::Nothing);
   }
 
   fuzz::Require(IsPartOf(model.hostName, library.chatText));

@@ -83,6 +83,11 @@ awk '
         mb, parts[2], parts[3], t, fastest[order[i]], ratio,
         peak[order[i]] / n, left[order[i]] / n
       if (parts[2] == "floor") continue
+      if (parts[3] == "Wait") {
+        # Two looks, not one click: shown in a table of its own below.
+        if (parts[2] == "end") waiting[mb] = t
+        continue
+      }
       if (peak[order[i]] / n > worstPeak) worstPeak = peak[order[i]] / n
       if (mb == 50 && parts[2] == "end" && ratio > worstEnd) {
         worstEnd = ratio; worstEndClick = parts[3]
@@ -92,7 +97,6 @@ awk '
         worstTop = ratio; worstTopClick = parts[3] " at " mb " MB"
       }
       if (mb == 10 && parts[2] == "end" && parts[3] == "Look") look = t
-      if (parts[2] == "end" && parts[3] == "Wait") waiting[mb] = t
       if (parts[2] == "end" && parts[3] == "Final") final[mb] = t
     }
     print ""
