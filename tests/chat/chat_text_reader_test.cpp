@@ -81,6 +81,11 @@ TEST(ChatTextReader, TextOfLineBreaksOnly) {
   ChatTextReader reader;
   EXPECT_THAT(Walk(reader, L"\r\n\r\n", 4),
               ElementsAre(L"", L"", L"", L"qmerror"));
+  // A delivered text, walked by its kept line places, alike.
+  const ChatText delivered(std::wstring(L"\r\nA"));
+  EXPECT_EQ(reader.ReadChatLine(delivered), L"A");
+  EXPECT_EQ(reader.ReadChatLine({}), L"");
+  EXPECT_EQ(reader.ReadChatLine({}), L"qmerror");
 }
 
 TEST(IsAllDigits, AcceptsOnlyPlainDigits) {

@@ -88,6 +88,37 @@ TEST(TailFirstReading, AFirstByteTakesTheCarriageReturnAfterIt) {
   EXPECT_EQ(walk.ReadChatLine({}), L"B\uFF1D");
 }
 
+// What a walk keeps of a line is its place: lines are read, and the breaks
+// between two places counted (a break counts where its CR stands), there.
+TEST(TailFirstReading, LinesAreReadAndBreaksCountedWhereTheyStand) {
+  const IconvTextDecoder cp1252("CP1252");
+  const ChatText text(std::string("\r\nA\r\nqmerror"), cp1252);
+  const LineSpan newest = text.NewestLine();
+  EXPECT_EQ(newest.start, 5u);
+  EXPECT_TRUE(text.LineReads(newest, L"qmerror"));
+  EXPECT_FALSE(text.LineReads(newest, L"qmerrox"));
+  EXPECT_FALSE(text.LineReads({5, 11}, L"qmerror"));
+  const auto middle = text.LineBefore(newest);
+  ASSERT_TRUE(middle);
+  EXPECT_TRUE(text.LineReads(*middle, L"A"));
+  const auto oldest = text.LineBefore(*middle);
+  ASSERT_TRUE(oldest);
+  EXPECT_EQ(oldest->end, 0u);
+  EXPECT_FALSE(text.LineBefore(*oldest));
+
+  const std::size_t breaks[][3] = {
+      {0, 12, 2}, {0, 1, 1}, {1, 12, 1}, {3, 4, 1}, {4, 12, 0}, {2, 3, 0}};
+  for (const auto &[from, to, count] : breaks) {
+    EXPECT_EQ(text.CountLineBreaks(from, to), count) << from << ".." << to;
+  }
+  // The search goes by blocks of 32: a LF that opens a block is counted once.
+  const ChatText blocks(std::string(10, 'a') + "\r\n" + std::string(19, 'a') +
+                            "\r\nb",
+                        cp1252);
+  EXPECT_EQ(blocks.CountLineBreaks(0, blocks.Size()), 2u);
+  EXPECT_EQ(blocks.FindNextLineBreak(12), 31u);
+}
+
 TEST(TailFirstReading, AMarkerSpelledBySecondBytesIsNoMarker) {
   const IconvTextDecoder cp932("CP932");
   // 0x83 0x46 is one character, so the newer line reads no "FIRST:".

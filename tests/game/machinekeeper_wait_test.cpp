@@ -67,6 +67,17 @@ TEST_F(MachinekeeperWaitTest, StartWaitsForTheNextGameAndShowsItOnce) {
   EXPECT_EQ(library.fetches, 3);
 }
 
+TEST_F(MachinekeeperWaitTest, AStartClickThatFindsTheGameEndsTheWait) {
+  EnterReadyToStart();
+  library.SetChat({kFirstSpin, kLastFinal});
+  wait.ClickStart(card);
+  library.SetChat({kLastFinal, kFirstSpin});
+  wait.ClickStart(card);
+  EXPECT_EQ(model.firstSpinLine, kFirstSpin);
+  EXPECT_EQ(wait.Awaited(), AwaitedLine::Nothing);
+  EXPECT_FALSE(wait.CueCaption(model, 0));
+}
+
 TEST_F(MachinekeeperWaitTest, TheFinalShowsAfterTheHoldsWithoutAFinalClick) {
   OpenGameAndSendHolds();
   EXPECT_EQ(wait.Awaited(), AwaitedLine::Final);
@@ -83,6 +94,9 @@ TEST_F(MachinekeeperWaitTest, TheFinalShowsAfterTheHoldsWithoutAFinalClick) {
   EXPECT_EQ(sounds.finalSounds, std::vector<Outcome>{Outcome::Win});
   EXPECT_TRUE(dialogs.notices.empty());
   EXPECT_EQ(ArrivedFinalText(model), L"Bell, Bell, Bell\r\nCredits: 250");
+  // The game is over: Final is disabled, and pressing it starts no wait.
+  wait.ClickFinal(card);
+  EXPECT_EQ(wait.Awaited(), AwaitedLine::Nothing);
 }
 
 // Each way a wait ends, for each line waited for: nothing more is shown,
@@ -125,6 +139,13 @@ TEST_F(MachinekeeperWaitTest, AWaitEndsByResetClosingOrTheLongestWait) {
       const bool notice = forFinal && ending != Ending::Stop;
       EXPECT_EQ(dialogs.notices.size(), notice ? 1U : 0U);
       EXPECT_EQ(wait.Awaited(), AwaitedLine::Nothing);
+      if (forFinal && waited) {
+        // Final pressed again waits again, and tells nothing yet.
+        wait.ClickFinal(card);
+        EXPECT_EQ(wait.Awaited(), AwaitedLine::Final);
+        EXPECT_EQ(dialogs.notices.size(), 1U);
+        wait.Stop();
+      }
     }
   }
 }
