@@ -106,15 +106,14 @@ TEST(TailFirstReading, LinesAreReadAndBreaksCountedWhereTheyStand) {
   EXPECT_EQ(oldest->end, 0u);
   EXPECT_FALSE(text.LineBefore(*oldest));
 
-  const std::size_t breaks[][3] = {
-      {0, 12, 2}, {0, 1, 1}, {1, 12, 1}, {3, 4, 1}, {4, 12, 0}, {2, 3, 0}};
+  const std::size_t breaks[][3] = {{0, 12, 2}, {0, 1, 1},  {1, 12, 1},
+                                   {3, 4, 1},  {4, 12, 0}, {2, 3, 0}};
   for (const auto &[from, to, count] : breaks) {
     EXPECT_EQ(text.CountLineBreaks(from, to), count) << from << ".." << to;
   }
   // The search goes by blocks of 32: a LF that opens a block is counted once.
-  const ChatText blocks(std::string(10, 'a') + "\r\n" + std::string(19, 'a') +
-                            "\r\nb",
-                        cp1252);
+  const ChatText blocks(
+      std::string(10, 'a') + "\r\n" + std::string(19, 'a') + "\r\nb", cp1252);
   EXPECT_EQ(blocks.CountLineBreaks(0, blocks.Size()), 2u);
   EXPECT_EQ(blocks.FindNextLineBreak(12), 31u);
 }
