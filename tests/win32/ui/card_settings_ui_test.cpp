@@ -33,11 +33,11 @@ TEST(CardSettingsUi, FirstStartWritesDefaultsAndTheNextStartRestoresThePlace) {
   {
     CardProcess card(folder);
     ASSERT_NE(card.Window(), nullptr);
-    EXPECT_EQ(folder.SettingsLines(),
-              (Lines{"[Main]", "ONTOP=1", "X=0", "Y=0", "FINALSOUND=1",
-                     "HOLDSOUND=1", "STARTSOUND=1", "MINTRAY=1",
-                     "ONLYMYMACHINEKEEPER=0", "KEEPGAMEHISTORY=0",
-                     "WAITFORMACHINEKEEPER=0"}));
+    EXPECT_EQ(
+        folder.SettingsLines(),
+        (Lines{"[Main]", "ONTOP=1", "X=0", "Y=0", "FINALSOUND=1", "HOLDSOUND=1",
+               "STARTSOUND=1", "MINTRAY=1", "ONLYMYMACHINEKEEPER=0",
+               "KEEPGAMEHISTORY=0", "WAITFORMACHINEKEEPER=0"}));
     EXPECT_TRUE(ClientTopLeft(card.Window()) == kLayoutClientTopLeft);
     EXPECT_TRUE(IsTopmost(card.Window()));
 
@@ -54,7 +54,7 @@ TEST(CardSettingsUi, FirstStartWritesDefaultsAndTheNextStartRestoresThePlace) {
             (Lines{"[Main]", "ONTOP=0", "X=3000", "Y=4500", "FINALSOUND=1",
                    "HOLDSOUND=0", "STARTSOUND=1", "MINTRAY=1",
                    "ONLYMYMACHINEKEEPER=0", "KEEPGAMEHISTORY=0",
-                     "WAITFORMACHINEKEEPER=0"}));
+                   "WAITFORMACHINEKEEPER=0"}));
   const auto calls = folder.ChatCalls();
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls.front(), (Lines{"InitDDE", "slotscard"}));
