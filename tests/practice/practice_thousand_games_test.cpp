@@ -107,7 +107,13 @@ protected:
   game::WaitTick RunWait() {
     game::WaitTick tick = game::WaitTick::Idle;
     std::optional<milliseconds> lastLook;
-    while (const auto due = wait.TimeToNextLook()) {
+    // A wait of a minute at two looks a second: a wait that never ends fails.
+    constexpr int kMostLooks = 121;
+    for (int looks = 0; looks < kMostLooks; ++looks) {
+      const auto due = wait.TimeToNextLook();
+      if (!due) {
+        return tick;
+      }
       rig.Wait(*due);
       if (lastLook) {
         EXPECT_GE(waitClock.Now() - *lastLook,
@@ -117,6 +123,8 @@ protected:
       tick = wait.Tick(rig.card);
       EXPECT_NE(tick, game::WaitTick::Idle);
     }
+    ADD_FAILURE() << "the wait did not end";
+    wait.Stop();
     return tick;
   }
 
