@@ -116,6 +116,8 @@ TEST(TailFirstReading, LinesAreReadAndBreaksCountedWhereTheyStand) {
       std::string(10, 'a') + "\r\n" + std::string(19, 'a') + "\r\nb", cp1252);
   EXPECT_EQ(blocks.CountLineBreaks(0, blocks.Size()), 2u);
   EXPECT_EQ(blocks.FindNextLineBreak(12), 31u);
+  EXPECT_EQ(blocks.FindNextLineBreak(32), std::string::npos);
+  EXPECT_EQ(blocks.FindNextLineBreak(std::string::npos), std::string::npos);
 }
 
 TEST(TailFirstReading, AMarkerSpelledBySecondBytesIsNoMarker) {
